@@ -1,0 +1,11 @@
+# cmake -DINPUT=file -DOUTPUT=out.cpp -DSYMBOL=name -P EmbedFile.cmake
+file(READ "${INPUT}" hex HEX)
+string(LENGTH "${hex}" hex_length)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+math(EXPR size "${hex_length} / 2")
+if(size EQUAL 0)
+  set(bytes "0x00")
+endif()
+file(WRITE "${OUTPUT}.tmp" "// Generated from ${INPUT}; do not edit.\n#include <cstddef>\n#include <span>\n\nnamespace {\nconst unsigned char kBytes[] = {\n${bytes}\n};\n}  // namespace\n\nextern const std::span<const unsigned char> ${SYMBOL};\nconst std::span<const unsigned char> ${SYMBOL}(kBytes, ${size});\n")
+file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
