@@ -178,9 +178,11 @@ CWnd* DefaultButton(CWnd& dialog)
 void HandleDialogKey(CWnd& dialog, const KeyPress& key)
 {
     CWnd* focus = CWnd::GetFocus();
-    if (focus != nullptr && !focus->IsDescendantOf(dialog)) {
+    if (focus != nullptr && (!focus->IsDescendantOf(dialog) || !IsUsable(*focus))) {
+        // A disabled or hidden control keeps its place in the Tab order but takes no keys.
         focus = nullptr;
     }
+    CWnd* anchor = CWnd::GetFocus();
     const unsigned int code = focus != nullptr ? focus->GetDlgCode() : DLGC_NONE;
     const auto k = static_cast<Key>(key.key);
 
@@ -191,7 +193,7 @@ void HandleDialogKey(CWnd& dialog, const KeyPress& key)
     switch (k) {
     case Key::Tab:
         if (!key.control) {
-            if (CWnd* next = NextTabStop(dialog, focus, key.shift)) {
+            if (CWnd* next = NextTabStop(dialog, anchor, key.shift)) {
                 next->SetFocus();
             }
         }

@@ -154,9 +154,6 @@ bool CWnd::EnableWindow(bool enable)
 {
     const bool wasDisabled = HasStyle(WS_DISABLED);
     ModifyStyle(enable ? WS_DISABLED : WS_NONE, enable ? WS_NONE : WS_DISABLED);
-    if (!enable) {
-        WindowSystem::Get().RescueFocus(*this);
-    }
     return wasDisabled;
 }
 

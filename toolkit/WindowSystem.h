@@ -44,7 +44,7 @@ public:
     [[nodiscard]] CWnd* Popup() const { return m_popup; }
     void SetPopup(CWnd* window);
 
-    // Called when `window` is hidden or disabled: the focus must not stay where no key can reach.
+    // Called when `window` is hidden: the focus must not stay where no one can see it.
     void RescueFocus(CWnd& window);
     void Forget(CWnd& window);
 
