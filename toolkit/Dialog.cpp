@@ -166,8 +166,15 @@ int CDialog::RunModal(const DialogTemplate& dialog)
     m_modalDone = false;
     m_modalResult = -1;
     CWnd* focusBefore = owner != nullptr ? GetFocus() : nullptr;
-    if (!CreateFromTemplate(dialog, owner)) {
-        return -1;
+    try {
+        if (!CreateFromTemplate(dialog, owner)) {
+            return -1;
+        }
+    } catch (...) {
+        // An error while the dialog initialises (a data exchange naming a missing control) must not
+        // leave a half-built window on the screen for the caller who handles it.
+        DestroyWindow();
+        throw;
     }
     // A modal window disables its owner until it ends, so only the window on top takes input.
     const bool ownerWasEnabled = owner != nullptr && owner->IsWindowEnabled();

@@ -183,7 +183,8 @@ int ShowMessageBox(CWnd* owner, std::string_view text, std::string_view caption,
     const int iconPixels = GetSystemMetrics(SM_CXICON);
     const int margin = 7;
     const int iconUnits = icon == BoxIcon::None ? 0 : toUnitsX(iconPixels) + 7;
-    const int maxTextPixels = 420 * WindowSystem::Get().Dpi() / 96;
+    // Wide enough for a sentence or two a line, narrow enough to sit within its owner.
+    const int maxTextPixels = 320 * WindowSystem::Get().Dpi() / 96;
     const auto lines = WrapText(*font, text, maxTextPixels, LongWords::Break);
     int widest = 0;
     for (const auto& line : lines) {

@@ -99,6 +99,9 @@ void CWnd::ScreenToClient(Rect* rect) const
 
 void CWnd::MoveWindow(int x, int y, int width, int height, bool repaint)
 {
+    if (repaint) {
+        Invalidate();  // where it was
+    }
     m_rect = {x, y, x + width, y + height};
     if (m_topLevel) {
         m_topLevel->surface.Resize(width, height);
@@ -159,12 +162,9 @@ bool CWnd::EnableWindow(bool enable)
 
 bool CWnd::IsWindowEnabled() const
 {
-    for (const CWnd* window = this; window != nullptr; window = window->m_parent) {
-        if (window->HasStyle(WS_DISABLED)) {
-            return false;
-        }
-    }
-    return m_created;
+    // Only the window's own state: a control inside a window that a modal box disables still looks as
+    // it did; the input routes check the ancestors themselves.
+    return m_created && !HasStyle(WS_DISABLED);
 }
 
 void CWnd::ModifyStyle(Style remove, Style add)
@@ -238,7 +238,7 @@ void CWnd::Invalidate()
     if (!m_created) {
         return;
     }
-    WindowSystem::Get().Invalidate(*GetTopLevel());
+    WindowSystem::Get().Invalidate(*this);
 }
 
 void CWnd::UpdateWindow()
@@ -247,7 +247,7 @@ void CWnd::UpdateWindow()
         return;
     }
     CWnd* top = GetTopLevel();
-    if (top->m_topLevel && top->m_topLevel->dirty && top->m_topLevel->shown) {
+    if (top->m_topLevel && !top->m_topLevel->dirty.IsEmpty() && top->m_topLevel->shown) {
         WindowSystem::Get().PaintNow(*top);
     }
 }

@@ -75,7 +75,7 @@ public:
     bool ShowWindow(int command);
     [[nodiscard]] bool IsWindowVisible() const;  // this window and all its ancestors
     bool EnableWindow(bool enable);
-    [[nodiscard]] bool IsWindowEnabled() const;  // this window and all its ancestors
+    [[nodiscard]] bool IsWindowEnabled() const;  // this window's own state
     [[nodiscard]] Style GetStyle() const { return m_style; }
     [[nodiscard]] ExStyle GetExStyle() const { return m_exStyle; }
     [[nodiscard]] bool HasStyle(Style style) const { return (m_style & style) != 0; }

@@ -35,6 +35,7 @@ void WindowSystem::CreateNative(CWnd& window, const WindowSpec& spec)
     window.m_topLevel = std::make_unique<TopLevelState>();
     window.m_topLevel->kind = spec.kind;
     window.m_topLevel->surface.Resize(spec.clientSize.width, spec.clientSize.height);
+    window.m_topLevel->dirty = {0, 0, spec.clientSize.width, spec.clientSize.height};
     window.m_topLevel->native = GetDisplay().CreateWindow(spec);
     m_topLevels.push_back(&window);
 }
@@ -50,7 +51,7 @@ void WindowSystem::DestroyNative(CWnd& window)
 void WindowSystem::ShowNative(CWnd& window)
 {
     window.m_topLevel->shown = true;
-    window.m_topLevel->dirty = true;
+    InvalidateAll(window);
     PaintNow(window);
     GetDisplay().ShowWindow(window.m_topLevel->native);
 }
@@ -80,11 +81,11 @@ void WindowSystem::SetFocus(CWnd* window)
     if (previous != nullptr) {
         previous->OnFocusChanged(false);
         // Another push button may wear the default frame now.
-        previous->GetTopLevel()->Invalidate();
+        InvalidateAll(*previous->GetTopLevel());
     }
     if (window != nullptr) {
         window->OnFocusChanged(true);
-        window->GetTopLevel()->Invalidate();
+        InvalidateAll(*window->GetTopLevel());
     }
 }
 
@@ -129,10 +130,25 @@ void WindowSystem::Forget(CWnd& window)
     }
 }
 
-void WindowSystem::Invalidate(CWnd& topLevel)
+void WindowSystem::Invalidate(CWnd& window)
+{
+    CWnd* top = window.GetTopLevel();
+    if (!top->m_topLevel) {
+        return;
+    }
+    if (&window == top || (m_popup != nullptr && m_popup->GetTopLevel() == top)) {
+        // A dropped list reaches outside its control; paint everything while one is open.
+        InvalidateAll(*top);
+        return;
+    }
+    top->m_topLevel->dirty = top->m_topLevel->dirty.Union(window.RectInTopLevel());
+}
+
+void WindowSystem::InvalidateAll(CWnd& topLevel)
 {
     if (topLevel.m_topLevel) {
-        topLevel.m_topLevel->dirty = true;
+        const Size size = topLevel.m_topLevel->surface.GetSize();
+        topLevel.m_topLevel->dirty = {0, 0, std::max(size.width, 1), std::max(size.height, 1)};
     }
 }
 
@@ -146,8 +162,11 @@ void WindowSystem::PaintTree(CWnd& window, Painter& painter)
     }
     window.m_currentPainter = nullptr;
     for (CWnd* child : window.Children()) {
-        if (child->HasStyle(WS_VISIBLE)) {
-            Painter childPainter = painter.ForChild(child->RectInParent());
+        if (!child->HasStyle(WS_VISIBLE)) {
+            continue;
+        }
+        Painter childPainter = painter.ForChild(child->RectInParent());
+        if (!childPainter.LocalClip().IsEmpty()) {
             PaintTree(*child, childPainter);
         }
     }
@@ -155,12 +174,19 @@ void WindowSystem::PaintTree(CWnd& window, Painter& painter)
 
 void WindowSystem::Paint(CWnd& topLevel, Surface& target)
 {
+    PaintArea(topLevel, target, {0, 0, 1 << 20, 1 << 20});
+}
+
+void WindowSystem::PaintArea(CWnd& topLevel, Surface& target, const Rect& area)
+{
     Rect client;
     topLevel.GetClientRect(&client);
+    Rect clip = area;
     if (target.Width() != client.Width() || target.Height() != client.Height()) {
         target.Resize(client.Width(), client.Height());
+        clip = target.Bounds();
     }
-    Painter painter(target, {0, 0}, target.Bounds());
+    Painter painter(target, {0, 0}, clip);
     PaintTree(topLevel, painter);
     if (m_popup != nullptr && m_popup->GetTopLevel() == &topLevel) {
         if (auto* combo = dynamic_cast<CComboBox*>(m_popup)) {
@@ -172,8 +198,9 @@ void WindowSystem::Paint(CWnd& topLevel, Surface& target)
 void WindowSystem::PaintNow(CWnd& topLevel)
 {
     TopLevelState& state = *topLevel.m_topLevel;
-    Paint(topLevel, state.surface);
-    state.dirty = false;
+    const Rect area = state.dirty;
+    state.dirty = {};
+    PaintArea(topLevel, state.surface, area);
     if (state.shown) {
         GetDisplay().Present(state.native, state.surface);
     }
@@ -183,7 +210,7 @@ void WindowSystem::PaintDirty()
 {
     const std::vector<CWnd*> windows = m_topLevels;
     for (CWnd* window : windows) {
-        if (window->m_topLevel->dirty && window->m_topLevel->shown) {
+        if (!window->m_topLevel->dirty.IsEmpty() && window->m_topLevel->shown) {
             PaintNow(*window);
         }
     }
@@ -226,7 +253,7 @@ void WindowSystem::Dispatch(const InputEvent& event)
         return;
     }
     if (event.type == InputEvent::Type::Expose) {
-        top->m_topLevel->dirty = true;
+        InvalidateAll(*top);
         return;
     }
     // A window disabled by a modal box on top of it takes no input.
@@ -333,7 +360,7 @@ void WindowSystem::DispatchMouse(CWnd& topLevel, const InputEvent& event)
     if (target == nullptr) {
         return;
     }
-    if (!target->IsWindowEnabled() && target != m_capture) {
+    if (!IsUsable(*target) && target != m_capture) {
         return;
     }
     const Point local = ToLocal(*target, event.position);

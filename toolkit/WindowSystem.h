@@ -14,7 +14,7 @@ struct TopLevelState {
     NativeWindowId native = 0;
     WindowKind kind = WindowKind::Dialog;
     Surface surface;
-    bool dirty = true;
+    Rect dirty;  // client pixels that must be painted again; empty when the surface is current
     bool shown = false;
 };
 
@@ -48,10 +48,14 @@ public:
     void RescueFocus(CWnd& window);
     void Forget(CWnd& window);
 
-    void Invalidate(CWnd& topLevel);
+    // Marks the area of `window` (the whole client area for a top-level window) for the next paint.
+    void Invalidate(CWnd& window);
+    void InvalidateAll(CWnd& topLevel);
     void PaintNow(CWnd& topLevel);
     void PaintDirty();
+    // Paints the whole window into `target`.
     void Paint(CWnd& topLevel, Surface& target);
+    void PaintArea(CWnd& topLevel, Surface& target, const Rect& area);
 
     // Runs events until `done` turns true.
     void RunModalLoop(CWnd& window, const bool& done);

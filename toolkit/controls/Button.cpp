@@ -1,6 +1,7 @@
 #include "toolkit/controls/Button.h"
 
 #include "toolkit/Dialog.h"
+#include "toolkit/DialogManager.h"
 #include "toolkit/WindowSystem.h"
 #include "toolkit/display/Display.h"
 #include "toolkit/gfx/Font.h"
@@ -39,7 +40,7 @@ bool CButton::LooksDefault() const
 
 void CButton::Click()
 {
-    if (!IsWindowVisible() || !IsWindowEnabled()) {
+    if (!IsUsable(*this)) {
         return;
     }
     if (m_kind == Kind::Radio) {

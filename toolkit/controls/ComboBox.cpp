@@ -145,7 +145,8 @@ void CComboBox::ShowDropDown(bool show)
             WindowSystem::Get().SetPopup(nullptr);
         }
     }
-    Invalidate();
+    // The list covers more than the control: what lay under it must be painted again.
+    WindowSystem::Get().InvalidateAll(*GetTopLevel());
 }
 
 void CComboBox::EnsureVisible(int index)

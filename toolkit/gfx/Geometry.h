@@ -45,6 +45,18 @@ struct Rect {
         }
         return r;
     }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    [[nodiscard]] Rect Union(const Rect& other) const
+    {
+        if (IsEmpty()) {
+            return other;
+        }
+        if (other.IsEmpty()) {
+            return *this;
+        }
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -10,26 +10,41 @@ namespace tk {
 
 namespace {
 
-// For one axis: which source cells each target cell covers, and by how much (weights sum to one).
-struct Span {
-    int first = 0;
+// For one axis: which source cells each target cell covers, and by how much (the weights of a cell sum
+// to one). Kept flat, one allocation per axis, since a paint stretches the banner every time.
+struct Spans {
+    std::vector<int> first;     // first source cell of each target cell
+    std::vector<int> offset;    // where its weights start in `weights`; one more entry marks the end
     std::vector<float> weights;
+
+    [[nodiscard]] int Count(int target) const
+    {
+        return offset[static_cast<std::size_t>(target) + 1] - offset[static_cast<std::size_t>(target)];
+    }
+    [[nodiscard]] const float* Weights(int target) const
+    {
+        return weights.data() + offset[static_cast<std::size_t>(target)];
+    }
 };
 
-std::vector<Span> AreaSpans(int sourceLength, int targetLength)
+Spans AreaSpans(int sourceLength, int targetLength)
 {
-    std::vector<Span> spans(static_cast<std::size_t>(targetLength));
+    Spans spans;
+    spans.first.reserve(static_cast<std::size_t>(targetLength));
+    spans.offset.reserve(static_cast<std::size_t>(targetLength) + 1);
     const double scale = static_cast<double>(sourceLength) / targetLength;
+    spans.offset.push_back(0);
     for (int t = 0; t < targetLength; ++t) {
         const double start = t * scale;
         const double end = (t + 1) * scale;
-        Span& span = spans[static_cast<std::size_t>(t)];
-        span.first = static_cast<int>(std::floor(start));
+        const int first = static_cast<int>(std::floor(start));
         const int last = std::min(sourceLength - 1, static_cast<int>(std::ceil(end)) - 1);
-        for (int s = span.first; s <= last; ++s) {
+        spans.first.push_back(first);
+        for (int s = first; s <= last; ++s) {
             const double covered = std::min(end, s + 1.0) - std::max(start, static_cast<double>(s));
-            span.weights.push_back(static_cast<float>(covered / scale));
+            spans.weights.push_back(static_cast<float>(covered / scale));
         }
+        spans.offset.push_back(static_cast<int>(spans.weights.size()));
     }
     return spans;
 }
@@ -49,24 +64,27 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
     const auto rows = AreaSpans(source.Height(), targetRect.Height());
 
     // Horizontal pass first, into float channels for the rows the vertical pass needs.
-    const int firstRow = rows[static_cast<std::size_t>(area.top - targetRect.top)].first;
-    const auto& lastSpan = rows[static_cast<std::size_t>(area.bottom - 1 - targetRect.top)];
-    const int lastRow = lastSpan.first + static_cast<int>(lastSpan.weights.size()) - 1;
+    const int firstRow = rows.first[static_cast<std::size_t>(area.top - targetRect.top)];
+    const int lastTarget = area.bottom - 1 - targetRect.top;
+    const int lastRow = rows.first[static_cast<std::size_t>(lastTarget)] + rows.Count(lastTarget) - 1;
     const int width = area.Width();
     std::vector<float> horizontal(static_cast<std::size_t>((lastRow - firstRow + 1) * width) * 3U);
     for (int sy = firstRow; sy <= lastRow; ++sy) {
         auto sourceRow = source.Row(sy);
         float* out = &horizontal[static_cast<std::size_t>((sy - firstRow) * width) * 3U];
         for (int x = 0; x < width; ++x) {
-            const Span& span = columns[static_cast<std::size_t>(area.left + x - targetRect.left)];
+            const int column = area.left + x - targetRect.left;
+            const float* weights = columns.Weights(column);
+            const int count = columns.Count(column);
+            const Color* in = &sourceRow[static_cast<std::size_t>(columns.first[static_cast<std::size_t>(column)])];
             float r = 0;
             float g = 0;
             float b = 0;
-            for (std::size_t i = 0; i < span.weights.size(); ++i) {
-                const Color c = sourceRow[static_cast<std::size_t>(span.first) + i];
-                r += span.weights[i] * RedOf(c);
-                g += span.weights[i] * GreenOf(c);
-                b += span.weights[i] * BlueOf(c);
+            for (int i = 0; i < count; ++i) {
+                const Color c = in[i];
+                r += weights[i] * static_cast<float>(RedOf(c));
+                g += weights[i] * static_cast<float>(GreenOf(c));
+                b += weights[i] * static_cast<float>(BlueOf(c));
             }
             out[x * 3] = r;
             out[x * 3 + 1] = g;
@@ -75,18 +93,20 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
     }
     auto channel = [](float v) { return static_cast<std::uint8_t>(std::clamp(v + 0.5F, 0.0F, 255.0F)); };
     for (int y = area.top; y < area.bottom; ++y) {
-        const Span& span = rows[static_cast<std::size_t>(y - targetRect.top)];
+        const int row = y - targetRect.top;
+        const float* weights = rows.Weights(row);
+        const int count = rows.Count(row);
+        const int first = rows.first[static_cast<std::size_t>(row)] - firstRow;
         auto targetRow = target.Row(y);
         for (int x = 0; x < width; ++x) {
             float r = 0;
             float g = 0;
             float b = 0;
-            for (std::size_t i = 0; i < span.weights.size(); ++i) {
-                const float* in =
-                    &horizontal[static_cast<std::size_t>((span.first + static_cast<int>(i) - firstRow) * width + x) * 3U];
-                r += span.weights[i] * in[0];
-                g += span.weights[i] * in[1];
-                b += span.weights[i] * in[2];
+            for (int i = 0; i < count; ++i) {
+                const float* in = &horizontal[static_cast<std::size_t>((first + i) * width + x) * 3U];
+                r += weights[i] * in[0];
+                g += weights[i] * in[1];
+                b += weights[i] * in[2];
             }
             targetRow[static_cast<std::size_t>(area.left + x)] = Rgb(channel(r), channel(g), channel(b));
         }

@@ -107,6 +107,10 @@ void RegisterSampleResources(ResourceModule& module)
     module.AddDialog(std::move(dialog));
     module.AddString(IDS_SAMPLE_TITLE, "Toolkit Sample");
     module.AddString(IDS_SAMPLE_QUESTION, "Do you like the classic look of this toolkit?");
+    module.AddString(IDS_SAMPLE_ERROR,
+                     "The notes could not be saved, because the disk is full. Make some room "
+                     "on the disk and try again.");
+    module.AddString(IDS_SAMPLE_CONFIRM, "Replace the notes with the text of the clipboard?");
 }
 
 }  // namespace sample

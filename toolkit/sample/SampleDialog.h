@@ -16,6 +16,8 @@ constexpr int IDC_METER = 1006;
 constexpr int IDC_ASK = 1007;
 constexpr unsigned int IDS_SAMPLE_TITLE = 100;
 constexpr unsigned int IDS_SAMPLE_QUESTION = 101;
+constexpr unsigned int IDS_SAMPLE_ERROR = 102;
+constexpr unsigned int IDS_SAMPLE_CONFIRM = 103;
 
 // The toolkit's own sample: one of every control, data exchange both ways, and a message box.
 class CSampleDialog : public tk::CDialog {
