@@ -1,6 +1,7 @@
 #include "toolkit/DialogManager.h"
 
 #include "toolkit/Dialog.h"
+#include "toolkit/controls/Button.h"
 #include "toolkit/display/Display.h"
 
 #include <algorithm>
@@ -54,6 +55,21 @@ std::vector<CWnd*> GroupOf(CWnd& control)
         group.push_back(*it);
     }
     return group;
+}
+
+// Tab into a group of radio buttons lands on the one that is checked, as people expect of a choice.
+CWnd* CheckedRadioOfGroup(CWnd& tabStop)
+{
+    if ((tabStop.GetDlgCode() & DLGC_RADIOBUTTON) == 0) {
+        return &tabStop;
+    }
+    for (CWnd* member : GroupOf(tabStop)) {
+        const auto* radio = dynamic_cast<const CButton*>(member);
+        if (radio != nullptr && radio->GetCheck() == BST_CHECKED && IsUsable(*member)) {
+            return member;
+        }
+    }
+    return &tabStop;
 }
 
 void MoveInGroup(CWnd& focus, bool backwards)
@@ -154,8 +170,12 @@ CWnd* NextTabStop(CWnd& dialog, CWnd* from, bool backwards)
     const std::size_t first = start == order.end() ? 0 : static_cast<std::size_t>(start - order.begin()) + 1;
     for (std::size_t step = 0; step < order.size(); ++step) {
         CWnd* candidate = order[(first + step) % order.size()];
-        if (IsTabStop(*candidate)) {
-            return candidate;
+        if (!IsTabStop(*candidate)) {
+            continue;
+        }
+        // Leaving a radio group backwards passes its own tab stop; that is not a way out.
+        if (CWnd* target = CheckedRadioOfGroup(*candidate); target != from) {
+            return target;
         }
     }
     return nullptr;

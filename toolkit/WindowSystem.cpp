@@ -101,11 +101,23 @@ void WindowSystem::RescueFocus(CWnd& window)
             combo->ShowDropDown(false);
         }
     }
-    if (m_focus == nullptr || !m_focus->IsDescendantOf(window) || window.IsTopLevel()) {
+    if (m_focus != nullptr && m_focus->IsDescendantOf(window) && !window.IsTopLevel()) {
+        // Decided once the handler that hid it is done: it may show or enable the better place yet.
+        m_focusRescuePending = true;
+    }
+}
+
+void WindowSystem::SettleFocus()
+{
+    if (!m_focusRescuePending) {
         return;
     }
-    // Keys must keep a way in: the default button when it can be pressed, else the first tab stop.
-    CWnd* top = window.GetTopLevel();
+    m_focusRescuePending = false;
+    if (m_focus == nullptr || m_focus->IsWindowVisible()) {
+        return;
+    }
+    // Keys must keep a visible way in: the default button when it can be pressed, else the first tab stop.
+    CWnd* top = m_focus->GetTopLevel();
     CWnd* button = DefaultButton(*top);
     if (button != nullptr && IsUsable(*button)) {
         SetFocus(button);
@@ -219,6 +231,7 @@ void WindowSystem::PaintDirty()
 void WindowSystem::RunModalLoop(CWnd& window, const bool& done)
 {
     while (!done && window.IsCreated()) {
+        SettleFocus();
         PaintDirty();
         WaitContext context;
         context.window = window.m_topLevel->native;

@@ -44,8 +44,10 @@ public:
     [[nodiscard]] CWnd* Popup() const { return m_popup; }
     void SetPopup(CWnd* window);
 
-    // Called when `window` is hidden: the focus must not stay where no one can see it.
+    // Called when `window` is hidden: the focus must not stay where no one can see it. The new place is
+    // chosen by SettleFocus, between two events.
     void RescueFocus(CWnd& window);
+    void SettleFocus();
     void Forget(CWnd& window);
 
     // Marks the area of `window` (the whole client area for a top-level window) for the next paint.
@@ -72,6 +74,7 @@ private:
     CWnd* m_capture = nullptr;
     CWnd* m_popup = nullptr;
     CWnd* m_hover = nullptr;
+    bool m_focusRescuePending = false;
 };
 
 }  // namespace tk

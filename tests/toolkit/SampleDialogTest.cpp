@@ -55,23 +55,24 @@ TEST_F(SampleDialogTest, TabVisitsTabStopsInTemplateOrderBothWays)
     }
     display.Press(Key::Escape);
     dialog.DoModal();
-    EXPECT_EQ(forward, (std::vector<int>{IDC_RED, IDC_ITEMS, IDC_ASK, IDOK, IDCANCEL, IDC_NOTES}));
-    EXPECT_EQ(backward, (std::vector<int>{IDCANCEL, IDOK, IDC_ASK, IDC_ITEMS, IDC_RED, IDC_NOTES}));
+    // The radio group is entered on its checked button, Green, whichever way Tab goes.
+    EXPECT_EQ(forward, (std::vector<int>{IDC_GREEN, IDC_ITEMS, IDC_ASK, IDOK, IDCANCEL, IDC_NOTES}));
+    EXPECT_EQ(backward, (std::vector<int>{IDCANCEL, IDOK, IDC_ASK, IDC_ITEMS, IDC_GREEN, IDC_NOTES}));
 }
 
 TEST_F(SampleDialogTest, ArrowsMoveAndCheckWithinTheRadioGroupAndStoreOnOk)
 {
     std::vector<int> focus;
-    display.Press(Key::Tab);  // onto the group, at Red... the checked one is Green
-    display.Press(Key::Down).Then([&] { focus.push_back(FocusId()); });
+    display.Press(Key::Tab);  // onto the group, at its checked button, Green
     display.Press(Key::Down).Then([&] { focus.push_back(FocusId()); });
     display.Press(Key::Down).Then([&] { focus.push_back(FocusId()); });  // wraps to the first
+    display.Press(Key::Down).Then([&] { focus.push_back(FocusId()); });
     display.Press(Key::Up).Then([&] { focus.push_back(FocusId()); });
     display.Press(Key::Enter);
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(focus, (std::vector<int>{IDC_GREEN, IDC_BLUE, IDC_RED, IDC_BLUE}));
-    EXPECT_EQ(dialog.m_nColour, 2);
-    EXPECT_EQ(dialog.m_meter.GetPos(), 3) << "the radio click reached the dialog's handler";
+    EXPECT_EQ(focus, (std::vector<int>{IDC_BLUE, IDC_RED, IDC_GREEN, IDC_RED}));
+    EXPECT_EQ(dialog.m_nColour, 0);
+    EXPECT_EQ(dialog.m_meter.GetPos(), 1) << "the radio click reached the dialog's handler";
 }
 
 TEST_F(SampleDialogTest, MnemonicsWithAltAndWithoutWhereTheFocusTakesNoCharacters)

@@ -154,9 +154,9 @@ const NavigationCase kNavigationCases[] = {
      IDOK},
     {"LicenseDeclinedCancelNo", LicenseDeclined, kCancelNo, PAGE_LICENSE, true, true, true, false, kNext,
      IDCANCEL},
-    // Back hides itself while Next is still disabled, so the focus moves on to the first usable tab stop.
+    // Back hides itself; once the click is handled Next is enabled again and takes the focus.
     {"LicenseDeclinedClickBack", LicenseDeclined, kClickBack, PAGE_WELCOME, false, true, true, true, kNext,
-     IDCANCEL},
+     IDOK},
     {"LicenseAcceptedAltB", LicenseAccepted, AltKey('b'), PAGE_WELCOME, false, true, true, true, kNext, IDOK},
     {"LicenseAcceptedEnter", LicenseAccepted, kEnter, PAGE_REQUIREMENTS, true, true, true, true, kNext, IDOK},
     {"RequirementsClickBack", Requirements, kClickBack, PAGE_LICENSE, true, true, true, true, kNext,
