@@ -20,11 +20,26 @@ mkdir -p "$out"
 setup=build/bin/olvexremote-setup
 hotsync=build/bin/hotsync
 
-# The bounding box of the setup's windows (the wizard and its message boxes), as WxH+X+Y.
+# The window manager's frame around a client window: its ancestor just below the root.
+frame_of() {
+    local id=$1 parent root
+    root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+    while true; do
+        parent=$(xwininfo -children -id "$id" | awk '/Parent window id:/ {print $4}')
+        [[ -z "$parent" || "$parent" == "$root" ]] && break
+        id=$parent
+    done
+    echo "$id"
+}
+
+# The bounding box of the setup's windows (the wizard and its message boxes), or of the windows named, as
+# WxH+X+Y.
 area() {
     local id geometry x y w h left=99999 top=99999 right=0 bottom=0
-    for id in $(xdotool search --name "OlvexRemote for PalmOS Setup"); do
-        geometry=$(xwininfo -frame -id "$id")
+    local ids=("$@")
+    ((${#ids[@]})) || ids=($(xdotool search --name "OlvexRemote for PalmOS Setup"))
+    for id in "${ids[@]}"; do
+        geometry=$(xwininfo -id "$(frame_of "$id")")
         grep -q "Map State: IsViewable" <<<"$geometry" || continue
         x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
         y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
@@ -39,13 +54,14 @@ area() {
 }
 
 take_all() {
-    local store wizard
+    local store wizard app
     store=$(mktemp -d)
     trap 'rm -rf "$store"' RETURN
 
     # Starts the setup over a store, waits for its window and remembers the window's id.
     start() {
         HOTSYNC_HOME="$1" "$setup" &
+        app=$!
         for _ in $(seq 50); do
             wizard=$(xdotool search --name "OlvexRemote for PalmOS Setup" 2>/dev/null | head -n1 || true)
             [[ -n "$wizard" ]] && break
@@ -53,11 +69,13 @@ take_all() {
         done
         sleep 0.3
     }
-    # Saves the area of the screen that the wizard and any box over it cover.
+    # Saves the area of the screen that the wizard and any box over it cover (or the windows named).
     shot() {
         sleep 0.4
-        import -window root -crop "$(area)" +repage "$out/$1.png"
-        echo "  $out/$1.png"
+        local name=$1
+        shift
+        import -window root -crop "$(area "$@")" +repage "$out/$name.png"
+        echo "  $out/$name.png"
     }
     keys() { xdotool key --delay 150 "$@"; }
 
@@ -74,19 +92,19 @@ take_all() {
     keys Return; shot wizard-4-version
     keys Return; shot wizard-5-user
     keys Return; shot wizard-7-finish
-    keys Return; wait
+    keys Return; wait "$app"
 
     # A second run over the same user: the overwrite box over the progress page, then cancelled.
     start "$store"
     keys Return alt+a Return Return Return Return
     shot box-overwrite-okcancel-question
-    # Move the box aside for a clear view of the progress page; no window manager minds.
+    # Move the box off the wizard for a clear view of the progress page.
     local box
     box=$(xdotool search --name "OlvexRemote for PalmOS Setup" | grep -v "^$wizard\$" | tail -n1)
     xdotool windowmove "$box" 0 0
-    shot wizard-6-progress
+    shot wizard-6-progress "$wizard"
     keys Escape; shot wizard-9-interrupted
-    keys Return; wait
+    keys Return; wait "$app"
 
     # A store without users: the error box, then the error page.
     local empty
@@ -95,7 +113,7 @@ take_all() {
     keys Return alt+a Return Return Return
     shot box-error-ok
     keys Return; shot wizard-8-error
-    keys Return; wait
+    keys Return; wait "$app"
     rm -rf "$empty"
 }
 
@@ -104,6 +122,7 @@ take_dpi() {
     store=$(mktemp -d)
     xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$dpi"
     HOTSYNC_HOME="$store" "$setup" &
+    local app=$!
     for _ in $(seq 50); do
         wizard=$(xdotool search --name "OlvexRemote for PalmOS Setup" 2>/dev/null | head -n1 || true)
         [[ -n "$wizard" ]] && break
@@ -113,11 +132,11 @@ take_dpi() {
     import -window root -crop "$(area)" +repage "$out/wizard-dpi-$dpi.png"
     echo "  $out/wizard-dpi-$dpi.png"
     xdotool key Escape; sleep 0.3; xdotool key alt+y; sleep 0.3; xdotool key Return
-    wait
+    wait "$app"
     rm -rf "$store"
 }
 
-export -f area take_all take_dpi
+export -f frame_of area take_all take_dpi
 export out setup hotsync
 # Runs a command with the window manager beside it.
 with_wm() {
