@@ -14,8 +14,7 @@
 namespace {
 
 // Runs `body` while the sample dialog is open on a headless display.
-template <class Body>
-void WithSampleDialog(Body body)
+template <class Body> void WithSampleDialog(Body body)
 {
     tk::HeadlessDisplay display;
     tk::ResourceModule module;
@@ -59,8 +58,10 @@ tk::Surface Gradient(int width, int height)
     tk::Surface surface(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            surface.Set(x, y, tk::Rgb(static_cast<std::uint8_t>(x * 255 / width), static_cast<std::uint8_t>(y * 255 / height),
-                                      static_cast<std::uint8_t>((x + y) & 0xFF)));
+            surface.Set(x, y,
+                        tk::Rgb(static_cast<std::uint8_t>(x * 255 / width),
+                                static_cast<std::uint8_t>(y * 255 / height),
+                                static_cast<std::uint8_t>((x + y) & 0xFF)));
         }
     }
     return surface;
@@ -85,5 +86,11 @@ void BM_Stretch(benchmark::State& state)
 
 BENCHMARK(BM_CopySurfaceBaseline);
 BENCHMARK(BM_RepaintSampleDialog);
-BENCHMARK(BM_Stretch<tk::StretchNearest>)->Name("BM_StretchNearest")->Args({116, 236, 95, 192})->Args({95, 192, 116, 236});
-BENCHMARK(BM_Stretch<tk::StretchHalftone>)->Name("BM_StretchHalftone")->Args({116, 236, 95, 192})->Args({95, 192, 116, 236});
+BENCHMARK(BM_Stretch<tk::StretchNearest>)
+    ->Name("BM_StretchNearest")
+    ->Args({116, 236, 95, 192})
+    ->Args({95, 192, 116, 236});
+BENCHMARK(BM_Stretch<tk::StretchHalftone>)
+    ->Name("BM_StretchHalftone")
+    ->Args({116, 236, 95, 192})
+    ->Args({95, 192, 116, 236});

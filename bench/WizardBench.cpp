@@ -27,8 +27,7 @@ namespace {
 enum class Banner { Shown, Missing };
 
 // Runs `body` while the wizard is open on a headless display.
-template <class Body>
-void WithWizard(Banner banner, Body body)
+template <class Body> void WithWizard(Banner banner, Body body)
 {
     tk::HeadlessDisplay display;
     tk::ResourceModule module;
@@ -123,7 +122,8 @@ void BM_InstallRun_PlainCopyLoop(benchmark::State& state)
     for (auto _ : state) {
         for (const std::string& name : names) {
             std::ifstream in(payload / name, std::ios::binary);
-            const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                                  std::istreambuf_iterator<char>());
             hotsync::WriteFileAtomically(folder, name, bytes, hotsync::ExistingFile::Keep);
         }
         state.PauseTiming();

@@ -16,8 +16,7 @@ namespace {
 using namespace hotsync;
 
 // No exception may cross into the caller, which may not even be C++.
-template <typename Body>
-int Guarded(Body body) noexcept
+template <typename Body> int Guarded(Body body) noexcept
 {
     try {
         return body();

@@ -19,8 +19,7 @@ struct EntryPoint {
     void (*bind)(InstallAide& calls, void* address);
 };
 
-template <typename Fn, Fn InstallAide::*Member>
-void Bind(InstallAide& calls, void* address)
+template <typename Fn, Fn InstallAide::*Member> void Bind(InstallAide& calls, void* address)
 {
     calls.*Member = reinterpret_cast<Fn>(address);
 }

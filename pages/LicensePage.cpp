@@ -16,7 +16,10 @@ const tk::MessageMap<CLicensePage> kMessageMap{
 
 }  // namespace
 
-CLicensePage::CLicensePage(tk::CWnd* pParent) : tk::CDialog(IDD_LICENSE, pParent), m_strLicense(""), m_nAccept(1) {}
+CLicensePage::CLicensePage(tk::CWnd* pParent)
+    : tk::CDialog(IDD_LICENSE, pParent), m_strLicense(""), m_nAccept(1)
+{
+}
 
 CLicensePage::~CLicensePage()
 {
@@ -54,7 +57,8 @@ bool CLicensePage::OnInitDialog()
     // The text ends at its NUL byte; a resource without one ends at its last byte, never beyond.
     const std::size_t size = tk::SizeofResource(resource);
     const auto* end = static_cast<const char*>(std::memchr(bytes, '\0', size));
-    m_strLicense = tk::CString(std::string_view(bytes, end != nullptr ? static_cast<std::size_t>(end - bytes) : size));
+    m_strLicense =
+        tk::CString(std::string_view(bytes, end != nullptr ? static_cast<std::size_t>(end - bytes) : size));
 
     UpdateData(false);
     m_bLicenseMissing = false;

@@ -37,7 +37,8 @@ DialogTemplate Wizard()
     wizard.exStyle = WS_EX_APPWINDOW;
     wizard.controls = {
         {IDC_PAGE_FRAME, ControlKind::StaticBlackFrame, "", 76, 7, 207, 121, WS_NONE},
-        {IDOK, ControlKind::PushButton, "&Next >", 240, 135, 43, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
+        {IDOK, ControlKind::PushButton, "&Next >", 240, 135, 43, 14,
+         WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
         {IDC_BACK, ControlKind::PushButton, "< &Back", 197, 135, 43, 14, WS_VISIBLE | WS_TABSTOP},
         {IDCANCEL, ControlKind::PushButton, "&Cancel", 145, 135, 43, 14, WS_VISIBLE | WS_TABSTOP},
         {IDC_BANNER, ControlKind::StaticBlackFrame, "", 7, 7, 63, 118, WS_VISIBLE},
@@ -48,17 +49,18 @@ DialogTemplate Wizard()
 
 DialogTemplate WelcomePage()
 {
-    return Page(IDD_WELCOME, 118,
-                {
-                    Text("Welcome to Olvex Remote for PalmOS Setup Wizard.", 0, 0, 207, 13),
-                    Text("OlvexRemote  is  a software program, which provides a convenient means of controlling "
-                         "your home entertainment devices, such as TVs, VCRs, satellites and cable boxes from a "
-                         "handheld computer.",
-                         0, 15, 207, 33),
-                    Text("The Setup Wizard will install OlvexRemote for PalmOS on your computer. Click Next to "
-                         "continue or Cancel to exit the Setup Wizard.",
-                         0, 52, 207, 27),
-                });
+    return Page(
+        IDD_WELCOME, 118,
+        {
+            Text("Welcome to Olvex Remote for PalmOS Setup Wizard.", 0, 0, 207, 13),
+            Text("OlvexRemote  is  a software program, which provides a convenient means of controlling "
+                 "your home entertainment devices, such as TVs, VCRs, satellites and cable boxes from a "
+                 "handheld computer.",
+                 0, 15, 207, 33),
+            Text("The Setup Wizard will install OlvexRemote for PalmOS on your computer. Click Next to "
+                 "continue or Cancel to exit the Setup Wizard.",
+                 0, 52, 207, 27),
+        });
 }
 
 DialogTemplate LicensePage()
@@ -69,8 +71,8 @@ DialogTemplate LicensePage()
                      WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
                          ES_AUTOVSCROLL | ES_WANTRETURN},
                     Text("Please read the following license agreement carefully", 0, 0, 207, 10),
-                    {IDC_ACCEPT, ControlKind::AutoRadioButton, "I &accept the terms in the License Agreement", 0,
-                     96, 205, 11, WS_VISIBLE | WS_GROUP},
+                    {IDC_ACCEPT, ControlKind::AutoRadioButton, "I &accept the terms in the License Agreement",
+                     0, 96, 205, 11, WS_VISIBLE | WS_GROUP},
                     {IDC_DECLINE, ControlKind::AutoRadioButton,
                      "I &do not accept the terms in the License Agreement", 0, 109, 205, 11, WS_VISIBLE},
                 });
@@ -79,35 +81,36 @@ DialogTemplate LicensePage()
 DialogTemplate RequirementsPage()
 {
     // The template order is not the order on screen: the heading comes second.
-    return Page(IDD_REQUIREMENTS, 118,
-                {
-                    Text("- Palm OS ver. 3.5 or later using Dragonball processor EZ/VZ, running on the following "
-                         "devices: Palm V, m125, m130, m500, m505, m515, Handspring Treo, Sony Clie, etc*",
-                         0, 12, 207, 25),
-                    Text("System Requirements for Palm OS devices:", 0, 0, 207, 10),
-                    Text("- 900KB of free memory", 0, 39, 140, 8),
-                    Text("DESKTOP:", 0, 49, 207, 8),
-                    Text("- Windows 98/NT/2000/ME/XP", 0, 59, 207, 8),
-                    Text("- HotSync Manager must be installed", 0, 69, 207, 8),
-                    Text("*Note: Not all PalmOS devices were tested under OlvexRemote.", 0, 79, 207, 12),
-                });
+    return Page(
+        IDD_REQUIREMENTS, 118,
+        {
+            Text("- Palm OS ver. 3.5 or later using Dragonball processor EZ/VZ, running on the following "
+                 "devices: Palm V, m125, m130, m500, m505, m515, Handspring Treo, Sony Clie, etc*",
+                 0, 12, 207, 25),
+            Text("System Requirements for Palm OS devices:", 0, 0, 207, 10),
+            Text("- 900KB of free memory", 0, 39, 140, 8),
+            Text("DESKTOP:", 0, 49, 207, 8),
+            Text("- Windows 98/NT/2000/ME/XP", 0, 59, 207, 8),
+            Text("- HotSync Manager must be installed", 0, 69, 207, 8),
+            Text("*Note: Not all PalmOS devices were tested under OlvexRemote.", 0, 79, 207, 12),
+        });
 }
 
 DialogTemplate VersionPage()
 {
-    return Page(IDD_VERSION, 118,
-                {
-                    {IDC_COLOR, ControlKind::AutoRadioButton, "&Color version", 0, 15, 56, 10,
-                     WS_VISIBLE | WS_GROUP},
-                    {IDC_GRAYSCALE, ControlKind::AutoRadioButton, "&Grayscale version", 0, 55, 71, 9, WS_VISIBLE},
-                    Text("Color version can be installed on color PalmOS devices like Palm IIIc, Palm m130, m505, "
-                         "m515, etc.",
-                         16, 27, 191, 20),
-                    Text("Select a version to install:", 0, 2, 140, 8),
-                    Text("Grayscale version is to be installed on grayscale PalmOS devices like Palm m125, m500, "
-                         "and others.",
-                         15, 70, 192, 19),
-                });
+    return Page(
+        IDD_VERSION, 118,
+        {
+            {IDC_COLOR, ControlKind::AutoRadioButton, "&Color version", 0, 15, 56, 10, WS_VISIBLE | WS_GROUP},
+            {IDC_GRAYSCALE, ControlKind::AutoRadioButton, "&Grayscale version", 0, 55, 71, 9, WS_VISIBLE},
+            Text("Color version can be installed on color PalmOS devices like Palm IIIc, Palm m130, m505, "
+                 "m515, etc.",
+                 16, 27, 191, 20),
+            Text("Select a version to install:", 0, 2, 140, 8),
+            Text("Grayscale version is to be installed on grayscale PalmOS devices like Palm m125, m500, "
+                 "and others.",
+                 15, 70, 192, 19),
+        });
 }
 
 DialogTemplate UserPage()
@@ -122,44 +125,47 @@ DialogTemplate UserPage()
 
 DialogTemplate ProgressPage()
 {
-    return Page(IDD_PROGRESS, 118,
-                {
-                    {IDC_STATUS, ControlKind::StaticText, "Installing file:", 0, 30, 207, 8,
-                     WS_VISIBLE | WS_GROUP},
-                    {IDC_PROGRESS, ControlKind::ProgressBar, "", 0, 45, 207, 12, WS_VISIBLE | WS_BORDER,
-                     WS_EX_STATICEDGE},
-                });
+    return Page(
+        IDD_PROGRESS, 118,
+        {
+            {IDC_STATUS, ControlKind::StaticText, "Installing file:", 0, 30, 207, 8, WS_VISIBLE | WS_GROUP},
+            {IDC_PROGRESS, ControlKind::ProgressBar, "", 0, 45, 207, 12, WS_VISIBLE | WS_BORDER,
+             WS_EX_STATICEDGE},
+        });
 }
 
 DialogTemplate FinishPage()
 {
-    return Page(IDD_FINISH, 118,
-                {
-                    Text("OlvexRemote has been successfuly installed!", 0, 5, 207, 15),
-                    Text("Please perform HotSync to transfer OlvexRemote to your PalmOS handheld.", 0, 25, 207, 21),
-                });
+    return Page(
+        IDD_FINISH, 118,
+        {
+            Text("OlvexRemote has been successfuly installed!", 0, 5, 207, 15),
+            Text("Please perform HotSync to transfer OlvexRemote to your PalmOS handheld.", 0, 25, 207, 21),
+        });
 }
 
 DialogTemplate ErrorPage()
 {
-    return Page(IDD_ERROR, 118,
-                {
-                    Text("OlvexRemote for PalmOS setup ended prematurely because of an error. To install this "
-                         "program at a later time, please run the installation again.",
-                         0, 5, 207, 30),
-                    Text("Click the OK button to exit the Setup Wizard.", 0, 39, 207, 14),
-                });
+    return Page(
+        IDD_ERROR, 118,
+        {
+            Text("OlvexRemote for PalmOS setup ended prematurely because of an error. To install this "
+                 "program at a later time, please run the installation again.",
+                 0, 5, 207, 30),
+            Text("Click the OK button to exit the Setup Wizard.", 0, 39, 207, 14),
+        });
 }
 
 DialogTemplate InterruptedPage()
 {
-    return Page(IDD_INTERRUPTED, 118,
-                {
-                    Text("OlvexRemote for PalmOS Setup was interrrupted. To install this program later, please run "
-                         "the installation again.",
-                         0, 5, 207, 21),
-                    Text("Click the OK button to exit the Setup Wizard.", 0, 34, 207, 15),
-                });
+    return Page(
+        IDD_INTERRUPTED, 118,
+        {
+            Text("OlvexRemote for PalmOS Setup was interrrupted. To install this program later, please run "
+                 "the installation again.",
+                 0, 5, 207, 21),
+            Text("Click the OK button to exit the Setup Wizard.", 0, 34, 207, 15),
+        });
 }
 
 }  // namespace

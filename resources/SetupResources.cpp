@@ -33,7 +33,8 @@ void RegisterSetupBinaries(tk::ResourceModule& module)
     module.AddBinary(tk::RT_ICON, IDI_SMALL, g_smallIcon);
     module.AddBinary(tk::RT_BITMAP, IDB_BANNER_LARGE, g_bannerLarge);
     module.AddBinary(tk::RT_BITMAP, IDB_BANNER_SMALL, g_bannerSmall);
-    module.AddBinary(tk::RT_VERSION, VS_VERSION_INFO, std::span<const unsigned char>(kVersionBlock, sizeof kVersionBlock - 1));
+    module.AddBinary(tk::RT_VERSION, VS_VERSION_INFO,
+                     std::span<const unsigned char>(kVersionBlock, sizeof kVersionBlock - 1));
 }
 
 void RegisterSetupResources(tk::ResourceModule& module)

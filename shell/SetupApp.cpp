@@ -17,9 +17,10 @@ void ReportMissingAide(const std::exception& error)
 {
     tk::CString title;
     title.LoadString(IDS_SETUP_TITLE);
-    const std::string text = "OlvexRemote Setup cannot start because the HotSync install aide could not be loaded. "
-                             "Reinstall the setup and try again.\n\n" +
-                             std::string(error.what());
+    const std::string text =
+        "OlvexRemote Setup cannot start because the HotSync install aide could not be loaded. "
+        "Reinstall the setup and try again.\n\n" +
+        std::string(error.what());
     tk::ShowMessageBox(nullptr, text, title.Str(), tk::MB_OK | tk::MB_ICONERROR);
 }
 

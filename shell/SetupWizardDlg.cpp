@@ -20,8 +20,7 @@ struct PageEntry {
     std::unique_ptr<tk::CDialog> (*construct)();
 };
 
-template <class Page>
-std::unique_ptr<tk::CDialog> Construct()
+template <class Page> std::unique_ptr<tk::CDialog> Construct()
 {
     return std::make_unique<Page>();
 }

@@ -40,7 +40,10 @@ public:
     void InstallFile(const char* szUser, const char* szFile, int& bOverwriteAll);
 
     [[nodiscard]] int CurrentPage() const { return m_nCurPage; }
-    [[nodiscard]] tk::CDialog* Page(int nPage) const { return m_pages[static_cast<std::size_t>(nPage)].get(); }
+    [[nodiscard]] tk::CDialog* Page(int nPage) const
+    {
+        return m_pages[static_cast<std::size_t>(nPage)].get();
+    }
 
 private:
     void RunLeavingAction();

@@ -36,8 +36,8 @@ void CSetupWizardDlg::OnPaint()
     memory.CreateCompatibleDC(&dc);
     tk::CBitmap* previous = memory.SelectObject(&bitmap);
     dc.SetStretchBltMode(tk::HALFTONE);
-    dc.StretchBlt(rect.left, rect.top, width, rect.bottom - rect.top, &memory, 0, 0, info.bmWidth, info.bmHeight,
-                  tk::SRCCOPY);
+    dc.StretchBlt(rect.left, rect.top, width, rect.bottom - rect.top, &memory, 0, 0, info.bmWidth,
+                  info.bmHeight, tk::SRCCOPY);
     memory.SelectObject(previous);
     memory.DeleteDC();
     bitmap.DeleteObject();

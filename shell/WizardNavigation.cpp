@@ -5,7 +5,6 @@
 #include "shell/SetupMessages.h"
 #include "shell/SetupWizardDlg.h"
 
-#include <cstdio>
 #include <exception>
 #include <memory>
 
@@ -116,10 +115,9 @@ void CSetupWizardDlg::OnNext()
     } catch (msg_cancel_exception* raw) {
         const std::unique_ptr<msg_cancel_exception> error(raw);
         GoToPage(PAGE_INTERRUPTED);
-    } catch (const std::exception& unexpected) {
+    } catch (const std::exception&) {
         // Anything else (memory running out, say) must not end the setup unseen: report it as the
         // internal error it is and end on the error page.
-        std::fprintf(stderr, "OlvexRemote Setup: %s\n", unexpected.what());
         tk::CString message;
         message.LoadString(IDS_INTERNAL_ERROR);
         ShowErrorBox(message);

@@ -11,7 +11,7 @@ public:
     CString() = default;
     CString(const char* text) : m_text(text != nullptr ? text : "") {}  // NOLINT(google-explicit-constructor)
     CString(std::string text) : m_text(std::move(text)) {}              // NOLINT(google-explicit-constructor)
-    CString(std::string_view text) : m_text(text) {}                     // NOLINT(google-explicit-constructor)
+    CString(std::string_view text) : m_text(text) {}                    // NOLINT(google-explicit-constructor)
 
     // Loads string `id` of the string table; an id without text leaves the string empty and gives false.
     bool LoadString(unsigned int id);
@@ -28,7 +28,10 @@ public:
         m_text += more;
         return *this;
     }
-    friend CString operator+(const CString& a, std::string_view b) { return CString(a.m_text + std::string(b)); }
+    friend CString operator+(const CString& a, std::string_view b)
+    {
+        return CString(a.m_text + std::string(b));
+    }
     friend bool operator==(const CString& a, const CString& b) = default;
     friend bool operator==(const CString& a, const char* b) { return a.m_text == b; }
 

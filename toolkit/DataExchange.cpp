@@ -1,6 +1,7 @@
 #include "toolkit/DataExchange.h"
 
 #include "toolkit/Dialog.h"
+#include "toolkit/DialogManager.h"
 #include "toolkit/controls/Button.h"
 
 #include <algorithm>
@@ -35,17 +36,12 @@ void DDX_Text(CDataExchange* exchange, int controlId, CString& value)
 void DDX_Radio(CDataExchange* exchange, int firstButtonId, int& value)
 {
     CWnd& first = ControlOf(exchange, firstButtonId);
-    const auto& siblings = exchange->m_pDlgWnd->Children();
-    auto it = std::find(siblings.begin(), siblings.end(), &first);
     int number = 0;
     if (exchange->m_bSaveAndValidate) {
         value = -1;
     }
-    for (auto at = it; at != siblings.end(); ++at) {
-        if (at != it && (*at)->HasStyle(WS_GROUP)) {
-            break;
-        }
-        auto* radio = dynamic_cast<CButton*>(*at);
+    for (CWnd* member : ControlGroup(first)) {
+        auto* radio = dynamic_cast<CButton*>(member);
         if (radio == nullptr || radio->GetKind() != CButton::Kind::Radio) {
             continue;
         }

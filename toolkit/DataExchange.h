@@ -10,7 +10,10 @@ class CWnd;
 // One exchange between a dialog's controls and its members: store (controls into members) or load.
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CDialog* dialog, bool saveAndValidate)
+        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate)
+    {
+    }
 
     CDialog* m_pDlgWnd;
     bool m_bSaveAndValidate;

@@ -98,18 +98,19 @@ bool CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent)
     const Style visible = static_cast<Style>(dialog.style & WS_VISIBLE);
     const auto initialStyle = static_cast<Style>(dialog.style & ~static_cast<std::uint32_t>(WS_VISIBLE));
     if (child) {
-        const Rect rect =
-            Rect::FromPointSize({MapDialogX(dialog.x), MapDialogY(dialog.y)}, size);
+        const Rect rect = Rect::FromPointSize({MapDialogX(dialog.x), MapDialogY(dialog.y)}, size);
         AttachToParent(parent, rect, dialog.id, initialStyle | visible, dialog.exStyle, dialog.caption);
     } else {
-        AttachToParent(nullptr, Rect::FromPointSize({}, size), 0, initialStyle, dialog.exStyle, dialog.caption);
+        AttachToParent(nullptr, Rect::FromPointSize({}, size), 0, initialStyle, dialog.exStyle,
+                       dialog.caption);
         m_parentOrOwner = parent;
         Point position{MapDialogX(dialog.x), MapDialogY(dialog.y)};
         const bool ownedBox = NativeKind() == WindowKind::MessageBox && parent != nullptr;
         if (ownedBox) {
             Rect owner;
             parent->GetTopLevel()->GetWindowRect(&owner);
-            position = {owner.left + (owner.Width() - size.width) / 2, owner.top + (owner.Height() - size.height) / 2};
+            position = {owner.left + (owner.Width() - size.width) / 2,
+                        owner.top + (owner.Height() - size.height) / 2};
         } else if ((dialog.style & DS_CENTER) != 0 || (position.x == 0 && position.y == 0)) {
             position = CentredPosition(size);
         }
@@ -256,7 +257,8 @@ void CDialog::DoDataExchange(CDataExchange* /*exchange*/) {}
 
 void CDialog::MapDialogRect(Rect* rect) const
 {
-    *rect = {MapDialogX(rect->left), MapDialogY(rect->top), MapDialogX(rect->right), MapDialogY(rect->bottom)};
+    *rect = {MapDialogX(rect->left), MapDialogY(rect->top), MapDialogX(rect->right),
+             MapDialogY(rect->bottom)};
 }
 
 void CDialog::SetDefID(int id)

@@ -31,39 +31,13 @@ bool IsTabStop(const CWnd& control)
     return control.HasStyle(WS_TABSTOP) && control.CanTakeFocus() && IsUsable(control);
 }
 
-// The controls of the group `control` belongs to, within its own parent.
-std::vector<CWnd*> GroupOf(CWnd& control)
-{
-    std::vector<CWnd*> group;
-    CWnd* parent = control.GetParent();
-    if (parent == nullptr) {
-        return group;
-    }
-    const auto& siblings = parent->Children();
-    auto self = std::find(siblings.begin(), siblings.end(), &control);
-    if (self == siblings.end()) {
-        return group;
-    }
-    auto start = self;
-    while (start != siblings.begin() && !(*start)->HasStyle(WS_GROUP)) {
-        --start;
-    }
-    for (auto it = start; it != siblings.end(); ++it) {
-        if (it != start && (*it)->HasStyle(WS_GROUP)) {
-            break;
-        }
-        group.push_back(*it);
-    }
-    return group;
-}
-
 // Tab into a group of radio buttons lands on the one that is checked, as people expect of a choice.
 CWnd* CheckedRadioOfGroup(CWnd& tabStop)
 {
     if ((tabStop.GetDlgCode() & DLGC_RADIOBUTTON) == 0) {
         return &tabStop;
     }
-    for (CWnd* member : GroupOf(tabStop)) {
+    for (CWnd* member : ControlGroup(tabStop)) {
         const auto* radio = dynamic_cast<const CButton*>(member);
         if (radio != nullptr && radio->GetCheck() == BST_CHECKED && IsUsable(*member)) {
             return member;
@@ -74,7 +48,7 @@ CWnd* CheckedRadioOfGroup(CWnd& tabStop)
 
 void MoveInGroup(CWnd& focus, bool backwards)
 {
-    auto group = GroupOf(focus);
+    auto group = ControlGroup(focus);
     auto self = std::find(group.begin(), group.end(), &focus);
     if (self == group.end()) {
         return;
@@ -127,6 +101,31 @@ void ActivateMnemonic(CWnd& dialog, char letter)
 }
 
 }  // namespace
+
+std::vector<CWnd*> ControlGroup(CWnd& control)
+{
+    std::vector<CWnd*> group;
+    CWnd* parent = control.GetParent();
+    if (parent == nullptr) {
+        return group;
+    }
+    const auto& siblings = parent->Children();
+    auto self = std::find(siblings.begin(), siblings.end(), &control);
+    if (self == siblings.end()) {
+        return group;
+    }
+    auto start = self;
+    while (start != siblings.begin() && !(*start)->HasStyle(WS_GROUP)) {
+        --start;
+    }
+    for (auto it = start; it != siblings.end(); ++it) {
+        if (it != start && (*it)->HasStyle(WS_GROUP)) {
+            break;
+        }
+        group.push_back(*it);
+    }
+    return group;
+}
 
 std::vector<CWnd*> KeyboardOrder(CWnd& dialog)
 {
@@ -188,7 +187,8 @@ CWnd* DefaultButton(CWnd& dialog)
         return nullptr;
     }
     for (CWnd* control : KeyboardOrder(dialog)) {
-        if (control->GetDlgCtrlID() == asDialog->GetDefID() && (control->GetDlgCode() & DLGC_PUSHBUTTON) != 0) {
+        if (control->GetDlgCtrlID() == asDialog->GetDefID() &&
+            (control->GetDlgCode() & DLGC_PUSHBUTTON) != 0) {
             return control;
         }
     }

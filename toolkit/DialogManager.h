@@ -15,6 +15,9 @@ struct KeyPress;
 std::vector<CWnd*> KeyboardOrder(CWnd& dialog);
 [[nodiscard]] bool IsUsable(const CWnd& control);  // visible and enabled, with its ancestors
 CWnd* FirstTabStop(CWnd& dialog);
+// The group `control` belongs to, within its own parent: from the control before it that starts a group
+// (WS_GROUP) up to the next one.
+std::vector<CWnd*> ControlGroup(CWnd& control);
 CWnd* NextTabStop(CWnd& dialog, CWnd* from, bool backwards);
 // The push button that Enter presses in `dialog`, whether or not it can be pressed now.
 CWnd* DefaultButton(CWnd& dialog);

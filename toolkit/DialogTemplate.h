@@ -10,11 +10,11 @@ namespace tk {
 enum class ControlKind {
     PushButton,
     AutoRadioButton,
-    StaticText,         // left-aligned, word-wrapped
-    StaticBlackFrame,   // a one-pixel frame in the window-frame colour; its inside is left to the parent
-    StaticEtchedHorz,   // the etched separator line
+    StaticText,        // left-aligned, word-wrapped
+    StaticBlackFrame,  // a one-pixel frame in the window-frame colour; its inside is left to the parent
+    StaticEtchedHorz,  // the etched separator line
     Edit,
-    ComboBoxDropList,   // a drop-down list without an edit field
+    ComboBoxDropList,  // a drop-down list without an edit field
     ProgressBar,
 };
 

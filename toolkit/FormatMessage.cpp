@@ -26,8 +26,8 @@ CString FormatMessageText(std::string_view messageTemplate, std::span<const Form
         }
         std::size_t j = i + 1;
         int number = 0;
-        while (j < messageTemplate.size() && std::isdigit(static_cast<unsigned char>(messageTemplate[j])) != 0 &&
-               j < i + 3) {
+        while (j < messageTemplate.size() &&
+               std::isdigit(static_cast<unsigned char>(messageTemplate[j])) != 0 && j < i + 3) {
             number = number * 10 + (messageTemplate[j] - '0');
             ++j;
         }
@@ -35,7 +35,8 @@ CString FormatMessageText(std::string_view messageTemplate, std::span<const Form
         if (j < messageTemplate.size() && messageTemplate[j] == '!') {
             const std::size_t close = messageTemplate.find('!', j + 1);
             if (close == std::string_view::npos) {
-                throw std::invalid_argument("message insert %" + std::to_string(number) + " has no closing '!'");
+                throw std::invalid_argument("message insert %" + std::to_string(number) +
+                                            " has no closing '!'");
             }
             conversion = std::string(messageTemplate.substr(j + 1, close - j - 1));
             j = close + 1;
@@ -46,7 +47,8 @@ CString FormatMessageText(std::string_view messageTemplate, std::span<const Form
         const FormatArgument& argument = arguments[static_cast<std::size_t>(number - 1)];
         if (conversion == "s" && std::holds_alternative<std::string>(argument)) {
             out += std::get<std::string>(argument);
-        } else if ((conversion == "d" || conversion == "i") && std::holds_alternative<std::int32_t>(argument)) {
+        } else if ((conversion == "d" || conversion == "i") &&
+                   std::holds_alternative<std::int32_t>(argument)) {
             out += std::to_string(std::get<std::int32_t>(argument));
         } else {
             throw std::invalid_argument("message insert %" + std::to_string(number) + " has conversion '" +

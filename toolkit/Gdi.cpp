@@ -101,8 +101,8 @@ StretchMode CDC::SetStretchBltMode(StretchMode mode)
     return previous;
 }
 
-bool CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
-                     int sourceHeight, unsigned int rop)
+bool CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                     int sourceWidth, int sourceHeight, unsigned int rop)
 {
     if (m_painter == nullptr || source == nullptr || source->m_selected == nullptr || rop != SRCCOPY) {
         return false;

@@ -55,8 +55,8 @@ public:
     CBitmap* SelectObject(CBitmap* bitmap);
     StretchMode SetStretchBltMode(StretchMode mode);
     // Copies a rectangle of `source`'s bitmap onto this context, scaled by the stretch mode.
-    bool StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
-                    int sourceHeight, unsigned int rop);
+    bool StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                    int sourceWidth, int sourceHeight, unsigned int rop);
     bool DrawIcon(int x, int y, HICON icon);
     void FillSolidRect(const Rect& rect, Color color);
 

@@ -56,7 +56,9 @@ void DrawBoxIcon(Painter& painter, Point at, int size, BoxIcon icon)
     const Color fill = icon == BoxIcon::Error ? Rgb(204, 0, 0) : Rgb(255, 255, 255);
     const Color rim = icon == BoxIcon::Error ? Rgb(128, 0, 0) : Rgb(0, 0, 128);
     auto blend = [](Color a, Color b, double t) {
-        auto mix = [t](unsigned x, unsigned y) { return static_cast<std::uint8_t>(std::lround(x * (1 - t) + y * t)); };
+        auto mix = [t](unsigned x, unsigned y) {
+            return static_cast<std::uint8_t>(std::lround(x * (1 - t) + y * t));
+        };
         return Rgb(mix(RedOf(a), RedOf(b)), mix(GreenOf(a), GreenOf(b)), mix(BlueOf(a), BlueOf(b)));
     };
     constexpr int kSamples = 4;
@@ -106,8 +108,9 @@ void DrawBoxIcon(Painter& painter, Point at, int size, BoxIcon icon)
             const double total = kSamples * kSamples;
             Color color = blend(fill, rim, onRim / std::max(1.0, static_cast<double>(inside)));
             color = blend(color, markColor, onMark / std::max(1.0, static_cast<double>(inside)));
-            const Color under = painter.Target().At(std::clamp(at.x + x + painter.Origin().x, 0, painter.Target().Width() - 1),
-                                                    std::clamp(at.y + y + painter.Origin().y, 0, painter.Target().Height() - 1));
+            const Color under = painter.Target().At(
+                std::clamp(at.x + x + painter.Origin().x, 0, painter.Target().Width() - 1),
+                std::clamp(at.y + y + painter.Origin().y, 0, painter.Target().Height() - 1));
             painter.SetPixel(at.x + x, at.y + y, blend(under, color, inside / total));
         }
     }
@@ -115,14 +118,17 @@ void DrawBoxIcon(Painter& painter, Point at, int size, BoxIcon icon)
 
 class MessageBoxDialog final : public CDialog {
 public:
-    MessageBoxDialog(CWnd* owner, unsigned int type) : CDialog(0, owner), m_type(type), m_icon(IconOf(type)) {}
+    MessageBoxDialog(CWnd* owner, unsigned int type) : CDialog(0, owner), m_type(type), m_icon(IconOf(type))
+    {
+    }
 
     int Run(const DialogTemplate& layout) { return RunModal(layout); }
 
     void OnCancel() override
     {
         const auto buttons = ButtonsOf(m_type);
-        if (std::any_of(buttons.begin(), buttons.end(), [](const ButtonSpec& b) { return b.id == IDCANCEL; })) {
+        if (std::any_of(buttons.begin(), buttons.end(),
+                        [](const ButtonSpec& b) { return b.id == IDCANCEL; })) {
             EndDialog(IDCANCEL);
         } else if (buttons.size() == 1 && buttons.front().id == IDOK) {
             EndDialog(IDOK);
@@ -211,21 +217,22 @@ int ShowMessageBox(CWnd* owner, std::string_view text, std::string_view caption,
     layout.width = width;
     layout.height = buttonTop + kButtonHeight + margin;
     layout.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    layout.controls.push_back({IDC_MESSAGE_TEXT, ControlKind::StaticText, std::string(text), margin + iconUnits,
-                               textTop, textWidth, textHeight, WS_VISIBLE});
+    layout.controls.push_back({IDC_MESSAGE_TEXT, ControlKind::StaticText, std::string(text),
+                               margin + iconUnits, textTop, textWidth, textHeight, WS_VISIBLE});
     int x = (width - buttonsWidth) / 2;
     bool first = true;
     for (const ButtonSpec& button : buttons) {
         const Style style = WS_VISIBLE | WS_TABSTOP | (first ? BS_DEFPUSHBUTTON | WS_GROUP : WS_NONE);
-        layout.controls.push_back(
-            {button.id, ControlKind::PushButton, button.label, x, buttonTop, kButtonWidth, kButtonHeight, style});
+        layout.controls.push_back({button.id, ControlKind::PushButton, button.label, x, buttonTop,
+                                   kButtonWidth, kButtonHeight, style});
         x += kButtonWidth + kButtonGap;
         first = false;
     }
 
     MessageBoxDialog box(owner, type);
-    box.SetIconPlacement({static_cast<int>(std::lround(margin * unitX)), static_cast<int>(std::lround(margin * unitY))},
-                         iconPixels);
+    box.SetIconPlacement(
+        {static_cast<int>(std::lround(margin * unitX)), static_cast<int>(std::lround(margin * unitY))},
+        iconPixels);
     return box.Run(layout);
 }
 

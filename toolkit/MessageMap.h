@@ -31,8 +31,7 @@ public:
     [[nodiscard]] virtual std::optional<HICON> QueryDragIcon(CWnd& window) const = 0;
 };
 
-template <class T>
-struct MessageEntry {
+template <class T> struct MessageEntry {
     MessageKind kind = MessageKind::Command;
     int id = 0;
     int code = 0;
@@ -40,8 +39,7 @@ struct MessageEntry {
 };
 
 // A static table binding messages to member functions of T; the first matching entry handles it.
-template <class T>
-class MessageMap final : public MessageMapBase {
+template <class T> class MessageMap final : public MessageMapBase {
 public:
     MessageMap(std::initializer_list<MessageEntry<T>> entries) : m_entries(entries) {}
 
@@ -91,29 +89,24 @@ private:
     std::vector<MessageEntry<T>> m_entries;
 };
 
-template <class T>
-MessageEntry<T> OnPaintMessage(void (T::*handler)())
+template <class T> MessageEntry<T> OnPaintMessage(void (T::*handler)())
 {
     return {MessageKind::Paint, 0, 0, handler};
 }
-template <class T>
-MessageEntry<T> OnCreateMessage(int (T::*handler)(CreateStruct*))
+template <class T> MessageEntry<T> OnCreateMessage(int (T::*handler)(CreateStruct*))
 {
     return {MessageKind::Create, 0, 0, handler};
 }
-template <class T>
-MessageEntry<T> OnQueryDragIconMessage(HICON (T::*handler)())
+template <class T> MessageEntry<T> OnQueryDragIconMessage(HICON (T::*handler)())
 {
     return {MessageKind::QueryDragIcon, 0, 0, handler};
 }
 // A button's click, or a menu-style command: notification code 0.
-template <class T>
-MessageEntry<T> OnCommandMessage(int id, void (T::*handler)())
+template <class T> MessageEntry<T> OnCommandMessage(int id, void (T::*handler)())
 {
     return {MessageKind::Command, id, 0, handler};
 }
-template <class T>
-MessageEntry<T> OnNotifyMessage(int id, int code, void (T::*handler)())
+template <class T> MessageEntry<T> OnNotifyMessage(int id, int code, void (T::*handler)())
 {
     return {MessageKind::Command, id, code, handler};
 }

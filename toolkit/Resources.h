@@ -39,7 +39,8 @@ public:
 
     [[nodiscard]] const DialogTemplate* FindDialog(int id) const;
     [[nodiscard]] const std::string* FindString(unsigned int id) const;
-    [[nodiscard]] std::optional<std::span<const unsigned char>> FindBinary(std::string_view type, int id) const;
+    [[nodiscard]] std::optional<std::span<const unsigned char>> FindBinary(std::string_view type,
+                                                                           int id) const;
 
     // Loads icon `id` once and keeps it for the life of the module; nullptr when it is missing or broken.
     HICON LoadIcon(int id) const;

@@ -364,11 +364,13 @@ void CWnd::TakeOver(CWnd& created)
     created.m_parent = nullptr;
     created.m_created = false;
     auto& owned = parent->m_ownedChildren;
-    owned.erase(std::remove_if(owned.begin(), owned.end(), [&](const auto& p) { return p.get() == &created; }),
-                owned.end());
+    owned.erase(
+        std::remove_if(owned.begin(), owned.end(), [&](const auto& p) { return p.get() == &created; }),
+        owned.end());
 }
 
-void CWnd::AttachToParent(CWnd* parent, const Rect& rect, int id, Style style, ExStyle exStyle, std::string_view text)
+void CWnd::AttachToParent(CWnd* parent, const Rect& rect, int id, Style style, ExStyle exStyle,
+                          std::string_view text)
 {
     m_parent = parent;
     m_rect = rect;

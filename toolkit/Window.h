@@ -141,7 +141,8 @@ protected:
     friend class CDialog;
 
     // Links this window into `parent` as a child at `rect` (pixels); the parent owns it if `owned`.
-    void AttachToParent(CWnd* parent, const Rect& rect, int id, Style style, ExStyle exStyle, std::string_view text);
+    void AttachToParent(CWnd* parent, const Rect& rect, int id, Style style, ExStyle exStyle,
+                        std::string_view text);
     void AdoptChild(std::unique_ptr<CWnd> child);
     virtual void OnDestroy() {}
 

@@ -275,8 +275,8 @@ void WindowSystem::Dispatch(const InputEvent& event)
     }
     switch (event.type) {
     case InputEvent::Type::KeyDown: {
-        KeyPress key{static_cast<int>(event.key), event.character, event.modifiers.shift, event.modifiers.control,
-                     event.modifiers.alt};
+        KeyPress key{static_cast<int>(event.key), event.character, event.modifiers.shift,
+                     event.modifiers.control, event.modifiers.alt};
         if (event.key == Key::F4 && event.modifiers.alt) {
             top->OnCloseRequest();
             return;

@@ -53,7 +53,8 @@ std::vector<unsigned char> SolidBitmap(int width, int height, Color colour)
 std::vector<unsigned char> SolidIcon(Color colour)
 {
     const int size = 32;
-    const std::size_t image = 40 + 4 + static_cast<std::size_t>(size * size * 4) + static_cast<std::size_t>(size * 4);
+    const std::size_t image =
+        40 + 4 + static_cast<std::size_t>(size * size * 4) + static_cast<std::size_t>(size * 4);
     std::vector<unsigned char> file(6 + 16 + image, 0);
     PutU16(file, 2, 1);
     PutU16(file, 4, 1);
@@ -89,8 +90,7 @@ protected:
     }
 
     // Runs `check` while the wizard is open, then cancels it.
-    template <class Check>
-    void WithWizard(Check check)
+    template <class Check> void WithWizard(Check check)
     {
         CSetupWizardDlg wizard;
         display.Then([&] { check(wizard); }).Click(IDCANCEL).Answer(IDYES).Click(IDOK);
@@ -114,7 +114,8 @@ protected:
         int wrongLine = 0;
         for (int y = frame.top; y < frame.bottom; ++y) {
             for (int x = frame.left; x < frame.right; ++x) {
-                const bool onLine = x == frame.left || y == frame.top || x == frame.right - 1 || y == frame.bottom - 1;
+                const bool onLine =
+                    x == frame.left || y == frame.top || x == frame.right - 1 || y == frame.bottom - 1;
                 const Color expected = onLine ? colors::WindowFrame : inside;
                 if (surface.At(x, y) != expected) {
                     ++(onLine ? wrongLine : wrongInside);

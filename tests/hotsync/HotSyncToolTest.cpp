@@ -102,9 +102,8 @@ TEST_F(HotSyncTool, CheckDescribesADatabase)
 {
     const ProgramResult application = Run({"check", PayloadFile(olvex::GRAY_APPLICATION_FILE).string()});
     EXPECT_EQ(application.exitCode, 0) << application.err;
-    EXPECT_EQ(application.out,
-              "name: OlvexRemote\ntype: appl\ncreator: OlvX\n"
-              "attributes: 0x0001 (resource database)\nrecords: 4\n");
+    EXPECT_EQ(application.out, "name: OlvexRemote\ntype: appl\ncreator: OlvX\n"
+                               "attributes: 0x0001 (resource database)\nrecords: 4\n");
     const ProgramResult help = Run({"check", PayloadFile(olvex::HELP_DATABASE_FILE).string()});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("attributes: 0x0000 (record database)\nrecords: 6\n"), std::string::npos);

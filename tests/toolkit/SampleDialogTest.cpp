@@ -1,9 +1,9 @@
+#include "toolkit/sample/SampleDialog.h"
 #include "tests/support/HeadlessFixture.h"
 #include "toolkit/DialogManager.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"
-#include "toolkit/sample/SampleDialog.h"
 
 using namespace tk;
 using namespace sample;
@@ -77,16 +77,16 @@ TEST_F(SampleDialogTest, ArrowsMoveAndCheckWithinTheRadioGroupAndStoreOnOk)
 
 TEST_F(SampleDialogTest, MnemonicsWithAltAndWithoutWhereTheFocusTakesNoCharacters)
 {
-    display.Alt('g');                                        // Green, focus moves there
+    display.Alt('g');  // Green, focus moves there
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_GREEN); });
-    display.Type('l');                                       // Blue, no Alt needed on a radio button
+    display.Type('l');  // Blue, no Alt needed on a radio button
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_BLUE); });
-    display.Alt('n');                                        // the label before the notes
+    display.Alt('n');  // the label before the notes
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_NOTES); });
-    display.Type('r');                                       // the notes take characters: nothing happens
+    display.Type('r');  // the notes take characters: nothing happens
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_NOTES); });
-    display.Alt('a').Answer(IDNO);                           // a push button's mnemonic presses it
-    display.Press(Key::Enter);                               // the notes keep Enter for themselves
+    display.Alt('a').Answer(IDNO);  // a push button's mnemonic presses it
+    display.Press(Key::Enter);      // the notes keep Enter for themselves
     display.Close();
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_nLastAnswer, IDNO);
@@ -95,11 +95,12 @@ TEST_F(SampleDialogTest, MnemonicsWithAltAndWithoutWhereTheFocusTakesNoCharacter
 
 TEST_F(SampleDialogTest, EnterPressesTheFocusedPushButtonElseTheDefault)
 {
-    display.Click(IDC_ASK).Then([&] { EXPECT_EQ(display.Window(display.Waiting()).spec.kind, WindowKind::MessageBox); });
+    display.Click(IDC_ASK).Then(
+        [&] { EXPECT_EQ(display.Window(display.Waiting()).spec.kind, WindowKind::MessageBox); });
     display.Answer(IDYES);
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_ASK) << "focus returns to where it was"; });
-    display.Press(Key::Enter).Answer(IDNO);                  // Ask has the focus: Enter presses it
-    display.Click(IDC_GREEN).Press(Key::Enter);              // a radio button: Enter presses OK
+    display.Press(Key::Enter).Answer(IDNO);      // Ask has the focus: Enter presses it
+    display.Click(IDC_GREEN).Press(Key::Enter);  // a radio button: Enter presses OK
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_nLastAnswer, IDNO);
 }
@@ -125,11 +126,11 @@ TEST_F(SampleDialogTest, DataExchangeLoadsMembersIntoControlsAndStoresThemBack)
 
 TEST_F(SampleDialogTest, DroppedListSelectsWithKeysAndNotifies)
 {
-    display.Click(IDC_ITEMS);                                // drops the list
+    display.Click(IDC_ITEMS);  // drops the list
     display.Then([&] { EXPECT_TRUE(dialog.m_cbItems.GetDroppedState()); });
     display.Press(Key::Down).Press(Key::Down).Press(Key::Enter);
     display.Then([&] { EXPECT_FALSE(dialog.m_cbItems.GetDroppedState()); });
-    display.Press(Key::Escape);                              // closed again: Esc cancels the dialog
+    display.Press(Key::Escape);  // closed again: Esc cancels the dialog
     dialog.DoModal();
     EXPECT_EQ(dialog.m_strItem, "DVD player");
 }
@@ -143,13 +144,15 @@ TEST_F(SampleDialogTest, TextBoxScrollsByKeyWheelAndScrollBar)
     display.Press(Key::PageDown).Press(Key::Down).Then([&] { afterKeys = notes()->GetFirstVisibleLine(); });
     display.Wheel(-1).Then([&] { afterWheel = notes()->GetFirstVisibleLine(); });
     display.Press(Key::End, {false, true, false}).Then([&] {
-        EXPECT_EQ(notes()->GetFirstVisibleLine() + 1 > 100, true) << "ten thousand characters make many lines";
+        EXPECT_EQ(notes()->GetFirstVisibleLine() + 1 > 100, true)
+            << "ten thousand characters make many lines";
     });
     display.Press(Key::Home, {false, true, false});
     // The scroll bar's lower arrow: the last pixels of the control, inside its border.
     display.Then([&] {
         const Rect r = notes()->RectInParent();
-        display.MouseDown(IDC_NOTES, {r.Width() - 6, r.Height() - 6}).MouseUp(IDC_NOTES, {r.Width() - 6, r.Height() - 6});
+        display.MouseDown(IDC_NOTES, {r.Width() - 6, r.Height() - 6})
+            .MouseUp(IDC_NOTES, {r.Width() - 6, r.Height() - 6});
         display.Then([&] { afterArrowClick = notes()->GetFirstVisibleLine(); });
         display.Press(Key::Escape);
     });

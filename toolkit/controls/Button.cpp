@@ -45,21 +45,10 @@ void CButton::Click()
     }
     if (m_kind == Kind::Radio) {
         // An automatic radio button checks itself and clears the others of its group.
-        CWnd* parent = GetParent();
-        if (parent != nullptr) {
-            const auto& siblings = parent->Children();
-            auto self = std::find(siblings.begin(), siblings.end(), this);
-            auto start = self;
-            while (start != siblings.begin() && !(*start)->HasStyle(WS_GROUP)) {
-                --start;
-            }
-            for (auto it = start; it != siblings.end(); ++it) {
-                if (it != start && (*it)->HasStyle(WS_GROUP)) {
-                    break;
-                }
-                if (auto* radio = dynamic_cast<CButton*>(*it); radio != nullptr && radio->m_kind == Kind::Radio) {
-                    radio->SetCheck(radio == this ? BST_CHECKED : BST_UNCHECKED);
-                }
+        for (CWnd* member : ControlGroup(*this)) {
+            if (auto* radio = dynamic_cast<CButton*>(member);
+                radio != nullptr && radio->m_kind == Kind::Radio) {
+                radio->SetCheck(radio == this ? BST_CHECKED : BST_UNCHECKED);
             }
         }
     }
@@ -147,7 +136,8 @@ void CButton::DrawPush(Painter& painter)
         at = {at.x + 1, at.y + 1};
     }
     const bool enabled = IsWindowEnabled();
-    style::LabelText(painter, font, at, label, enabled ? style::TextState::Normal : style::TextState::Disabled);
+    style::LabelText(painter, font, at, label,
+                     enabled ? style::TextState::Normal : style::TextState::Disabled);
     if (HasFocus()) {
         const int inset = isDefault ? 4 : 3;
         style::FocusRect(painter, bounds.Inflate(-inset, -inset));

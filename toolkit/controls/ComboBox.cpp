@@ -376,8 +376,8 @@ void CComboBox::OnDraw(Painter& painter)
         textColor = colors::HighlightText;
     }
     if (m_selection != CB_ERR) {
-        painter.DrawText(font, {field.left + 2, textTop}, m_items[static_cast<std::size_t>(m_selection)], textColor,
-                         field);
+        painter.DrawText(font, {field.left + 2, textTop}, m_items[static_cast<std::size_t>(m_selection)],
+                         textColor, field);
     }
     if (HasFocus() && !m_dropped) {
         style::FocusRect(painter, field);
@@ -397,13 +397,15 @@ void CComboBox::DrawDroppedList(Painter& painter)
         if (index >= GetCount()) {
             break;
         }
-        const Rect item{list.left + 1, list.top + 1 + row * ItemHeight(), textRight, list.top + 1 + (row + 1) * ItemHeight()};
+        const Rect item{list.left + 1, list.top + 1 + row * ItemHeight(), textRight,
+                        list.top + 1 + (row + 1) * ItemHeight()};
         Color color = colors::WindowText;
         if (index == m_hot) {
             painter.FillRect(item, colors::Highlight);
             color = colors::HighlightText;
         }
-        painter.DrawText(font, {item.left + 2, item.top}, m_items[static_cast<std::size_t>(index)], color, item);
+        painter.DrawText(font, {item.left + 2, item.top}, m_items[static_cast<std::size_t>(index)], color,
+                         item);
     }
     if (bar.Enabled()) {
         bar.Draw(painter, VerticalScrollBar::Part::None);

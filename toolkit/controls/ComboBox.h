@@ -53,11 +53,11 @@ private:
     std::vector<std::string> m_items;
     int m_selection = CB_ERR;
     bool m_dropped = false;
-    int m_hot = CB_ERR;       // the entry under the pointer or the keyboard while dropped
-    int m_topIndex = 0;       // first entry shown in the dropped list
+    int m_hot = CB_ERR;  // the entry under the pointer or the keyboard while dropped
+    int m_topIndex = 0;  // first entry shown in the dropped list
     bool m_draggingThumb = false;
     int m_dragOffset = 0;
-    int m_dropHeight = 0;     // the control's template height: how far the list drops
+    int m_dropHeight = 0;  // the control's template height: how far the list drops
 };
 
 }  // namespace tk

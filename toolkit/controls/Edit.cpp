@@ -205,12 +205,14 @@ void CEdit::OnDraw(Painter& painter)
     const int lineHeight = font.Metrics().height;
     int y = area.top;
     for (std::size_t i = static_cast<std::size_t>(m_topLine); i < m_lines.size() && y < area.bottom; ++i) {
-        painter.DrawText(font, {area.left, y}, m_lines[i].text, enabled ? colors::WindowText : colors::GrayText,
+        painter.DrawText(font, {area.left, y}, m_lines[i].text,
+                         enabled ? colors::WindowText : colors::GrayText,
                          {area.left, area.top, area.right, area.bottom});
         y += lineHeight;
     }
     if (HasFocus()) {
-        painter.VerticalLine(area.left, area.top, std::min(area.top + lineHeight, area.bottom), colors::WindowText);
+        painter.VerticalLine(area.left, area.top, std::min(area.top + lineHeight, area.bottom),
+                             colors::WindowText);
     }
     if (HasStyle(WS_VSCROLL)) {
         ScrollBar().Draw(painter, m_pressed);

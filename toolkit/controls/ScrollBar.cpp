@@ -73,7 +73,8 @@ void VerticalScrollBar::Draw(Painter& painter, Part pressed) const
 {
     const bool enabled = Enabled();
     style::ScrollButton(painter, UpArrow(), style::ArrowDirection::Up, pressed == Part::UpArrow, enabled);
-    style::ScrollButton(painter, DownArrow(), style::ArrowDirection::Down, pressed == Part::DownArrow, enabled);
+    style::ScrollButton(painter, DownArrow(), style::ArrowDirection::Down, pressed == Part::DownArrow,
+                        enabled);
     const Rect track = Track();
     style::ScrollTrack(painter, track);
     if (!enabled) {

@@ -12,9 +12,9 @@ struct VerticalScrollBar {
     enum class Part { None, UpArrow, PageUp, Thumb, PageDown, DownArrow };
 
     Rect bounds;
-    int total = 0;    // lines in all
-    int visible = 0;  // lines that fit
-    int position = 0; // first visible line
+    int total = 0;     // lines in all
+    int visible = 0;   // lines that fit
+    int position = 0;  // first visible line
 
     [[nodiscard]] bool Enabled() const { return total > visible; }
     [[nodiscard]] int MaxPosition() const { return total > visible ? total - visible : 0; }

@@ -174,7 +174,8 @@ Size HeadlessDisplay::MinimizedClientSize(NativeWindowId window) const
     return it != m_windows.end() && it->second.minimized ? it->second.minimizedClientSize : Size{};
 }
 
-Point HeadlessDisplay::ControlPoint(const WaitContext& context, int controlId, std::optional<Point> offset) const
+Point HeadlessDisplay::ControlPoint(const WaitContext& context, int controlId,
+                                    std::optional<Point> offset) const
 {
     const std::optional<Rect> rect = context.locateControl ? context.locateControl(controlId) : std::nullopt;
     if (!rect) {
@@ -197,7 +198,8 @@ InputEvent HeadlessDisplay::WaitEvent(const WaitContext& context)
             return event;
         }
         if (m_script.empty()) {
-            throw ScriptExhausted("scripted input ran out while waiting in window '" + context.windowTitle + "'");
+            throw ScriptExhausted("scripted input ran out while waiting in window '" + context.windowTitle +
+                                  "'");
         }
         Step step = std::move(m_script.front());
         m_script.pop_front();
@@ -217,8 +219,9 @@ InputEvent HeadlessDisplay::WaitEvent(const WaitContext& context)
             return event;
         case Step::Kind::Answer:
             if (context.windowKind != WindowKind::MessageBox) {
-                throw std::runtime_error("the script answers a message box, but the program waits in window '" +
-                                         context.windowTitle + "'");
+                throw std::runtime_error(
+                    "the script answers a message box, but the program waits in window '" +
+                    context.windowTitle + "'");
             }
             [[fallthrough]];
         case Step::Kind::ClickControl: {

@@ -41,14 +41,14 @@ public:
     HeadlessDisplay& Press(Key key, Modifiers modifiers = {});
     HeadlessDisplay& Type(char character, Modifiers modifiers = {});
     HeadlessDisplay& Alt(char letter);
-    HeadlessDisplay& Click(int controlId);           // press and release in the middle of the control
+    HeadlessDisplay& Click(int controlId);  // press and release in the middle of the control
     HeadlessDisplay& MouseDown(int controlId, Point offset);
     HeadlessDisplay& MouseMove(int controlId, Point offset);
     HeadlessDisplay& MouseUp(int controlId, Point offset);
     HeadlessDisplay& Wheel(int steps);
-    HeadlessDisplay& Close();                        // the close box of the window waited in
-    HeadlessDisplay& Answer(int buttonId);           // a message box must be waiting: press that button
-    HeadlessDisplay& Minimize(Size clientSize);      // the window waited in becomes minimised
+    HeadlessDisplay& Close();                    // the close box of the window waited in
+    HeadlessDisplay& Answer(int buttonId);       // a message box must be waiting: press that button
+    HeadlessDisplay& Minimize(Size clientSize);  // the window waited in becomes minimised
     HeadlessDisplay& Restore();
     HeadlessDisplay& Then(std::function<void()> check);  // runs test code while the loop waits
 

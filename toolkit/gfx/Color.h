@@ -11,9 +11,18 @@ constexpr Color Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
     return 0xFF000000U | (std::uint32_t{r} << 16U) | (std::uint32_t{g} << 8U) | std::uint32_t{b};
 }
-constexpr std::uint8_t RedOf(Color c) { return static_cast<std::uint8_t>(c >> 16U); }
-constexpr std::uint8_t GreenOf(Color c) { return static_cast<std::uint8_t>(c >> 8U); }
-constexpr std::uint8_t BlueOf(Color c) { return static_cast<std::uint8_t>(c); }
+constexpr std::uint8_t RedOf(Color c)
+{
+    return static_cast<std::uint8_t>(c >> 16U);
+}
+constexpr std::uint8_t GreenOf(Color c)
+{
+    return static_cast<std::uint8_t>(c >> 8U);
+}
+constexpr std::uint8_t BlueOf(Color c)
+{
+    return static_cast<std::uint8_t>(c);
+}
 
 // The classic desktop palette, named by role so that controls never hard-code a colour.
 namespace colors {

@@ -20,7 +20,10 @@ public:
     {
         return U16(offset) | (U16(offset + 2) << 16U);
     }
-    [[nodiscard]] std::int32_t S32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
+    [[nodiscard]] std::int32_t S32(std::size_t offset) const
+    {
+        return static_cast<std::int32_t>(U32(offset));
+    }
     [[nodiscard]] unsigned char Byte(std::size_t offset) const { return m_bytes[offset]; }
     [[nodiscard]] std::span<const unsigned char> Bytes() const { return m_bytes; }
 
@@ -65,7 +68,8 @@ std::optional<DibLayout> ReadLayout(const Reader& in, std::size_t header, int he
     DibLayout layout;
     layout.width = width;
     layout.bottomUp = rawHeight > 0;
-    const std::int64_t height = (rawHeight > 0 ? std::int64_t{rawHeight} : -std::int64_t{rawHeight}) / heightDivisor;
+    const std::int64_t height =
+        (rawHeight > 0 ? std::int64_t{rawHeight} : -std::int64_t{rawHeight}) / heightDivisor;
     if (height <= 0 || height > 4096) {
         return std::nullopt;
     }
@@ -165,8 +169,8 @@ std::vector<Surface> DecodeIconFile(std::span<const unsigned char> bytes)
         if (!colors) {
             continue;
         }
-        const std::size_t maskOffset =
-            layout->pixelOffset + RowBytes(layout->width, layout->bitsPerPixel) * static_cast<std::size_t>(layout->height);
+        const std::size_t maskOffset = layout->pixelOffset + RowBytes(layout->width, layout->bitsPerPixel) *
+                                                                 static_cast<std::size_t>(layout->height);
         const std::size_t maskRow = RowBytes(layout->width, 1);
         if (image.Has(maskOffset, maskRow * static_cast<std::size_t>(layout->height))) {
             for (int y = 0; y < layout->height; ++y) {

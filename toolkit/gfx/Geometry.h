@@ -32,10 +32,16 @@ struct Rect {
     [[nodiscard]] Point TopLeft() const { return {left, top}; }
     [[nodiscard]] Size GetSize() const { return {Width(), Height()}; }
     [[nodiscard]] bool IsEmpty() const { return right <= left || bottom <= top; }
-    [[nodiscard]] bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    [[nodiscard]] bool Contains(Point p) const
+    {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     [[nodiscard]] Point Center() const { return {(left + right) / 2, (top + bottom) / 2}; }
     [[nodiscard]] Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    [[nodiscard]] Rect Inflate(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    [[nodiscard]] Rect Inflate(int dx, int dy) const
+    {
+        return {left - dx, top - dy, right + dx, bottom + dy};
+    }
     [[nodiscard]] Rect Intersect(const Rect& other) const
     {
         Rect r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),

@@ -13,8 +13,8 @@ namespace {
 // For one axis: which source cells each target cell covers, and by how much (the weights of a cell sum
 // to one). Kept flat, one allocation per axis, since a paint stretches the banner every time.
 struct Spans {
-    std::vector<int> first;     // first source cell of each target cell
-    std::vector<int> offset;    // where its weights start in `weights`; one more entry marks the end
+    std::vector<int> first;   // first source cell of each target cell
+    std::vector<int> offset;  // where its weights start in `weights`; one more entry marks the end
     std::vector<float> weights;
 
     [[nodiscard]] int Count(int target) const
@@ -76,7 +76,8 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
             const int column = area.left + x - targetRect.left;
             const float* weights = columns.Weights(column);
             const int count = columns.Count(column);
-            const Color* in = &sourceRow[static_cast<std::size_t>(columns.first[static_cast<std::size_t>(column)])];
+            const Color* in =
+                &sourceRow[static_cast<std::size_t>(columns.first[static_cast<std::size_t>(column)])];
             float r = 0;
             float g = 0;
             float b = 0;

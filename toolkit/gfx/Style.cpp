@@ -107,16 +107,20 @@ void Arrow(Painter& p, const Rect& r, ArrowDirection direction, bool enabled)
             const int half = size - 1 - i;
             switch (direction) {
             case ArrowDirection::Down:
-                p.HorizontalLine(c.x - half + offset, c.x + half + 1 + offset, c.y - size / 2 + i + offset, color);
+                p.HorizontalLine(c.x - half + offset, c.x + half + 1 + offset, c.y - size / 2 + i + offset,
+                                 color);
                 break;
             case ArrowDirection::Up:
-                p.HorizontalLine(c.x - half + offset, c.x + half + 1 + offset, c.y + size / 2 - i + offset, color);
+                p.HorizontalLine(c.x - half + offset, c.x + half + 1 + offset, c.y + size / 2 - i + offset,
+                                 color);
                 break;
             case ArrowDirection::Right:
-                p.VerticalLine(c.x - size / 2 + i + offset, c.y - half + offset, c.y + half + 1 + offset, color);
+                p.VerticalLine(c.x - size / 2 + i + offset, c.y - half + offset, c.y + half + 1 + offset,
+                               color);
                 break;
             case ArrowDirection::Left:
-                p.VerticalLine(c.x + size / 2 - i + offset, c.y - half + offset, c.y + half + 1 + offset, color);
+                p.VerticalLine(c.x + size / 2 - i + offset, c.y - half + offset, c.y + half + 1 + offset,
+                               color);
                 break;
             }
         }
@@ -158,7 +162,8 @@ void EtchedHorizontal(Painter& p, const Rect& r)
     p.HorizontalLine(r.left, r.right, r.top + 1, colors::ButtonHighlight);
 }
 
-void LabelText(Painter& p, const Font& font, Point topLeft, const Label& label, TextState state, bool showMnemonic)
+void LabelText(Painter& p, const Font& font, Point topLeft, const Label& label, TextState state,
+               bool showMnemonic)
 {
     auto draw = [&](Point at, Color color) {
         p.DrawText(font, at, label.text, color);
@@ -183,7 +188,8 @@ void ProgressBlocks(Painter& p, const Rect& inside, int lower, int upper, int po
         return;
     }
     const int clamped = std::clamp(position, lower, upper);
-    const int filled = static_cast<int>(static_cast<long long>(inside.Width()) * (clamped - lower) / (upper - lower));
+    const int filled =
+        static_cast<int>(static_cast<long long>(inside.Width()) * (clamped - lower) / (upper - lower));
     // Segments two thirds as wide as the bar is high, with a gap of two pixels, as the classic bar draws.
     const int blockWidth = std::max(2, (inside.Height() * 2) / 3);
     const int gap = 2;

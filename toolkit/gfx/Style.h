@@ -16,11 +16,11 @@ namespace style {
 enum class ArrowDirection { Up, Down, Left, Right };
 enum class TextState { Normal, Disabled };
 
-void RaisedEdge(Painter& p, const Rect& r);       // a button's two-pixel bevel
-void SunkenEdge(Painter& p, const Rect& r);       // the two-pixel well of a text box or list
-void StaticEdge(Painter& p, const Rect& r);       // a one-pixel well
+void RaisedEdge(Painter& p, const Rect& r);  // a button's two-pixel bevel
+void SunkenEdge(Painter& p, const Rect& r);  // the two-pixel well of a text box or list
+void StaticEdge(Painter& p, const Rect& r);  // a one-pixel well
 void PushButton(Painter& p, const Rect& r, bool pressed, bool isDefault);
-void FocusRect(Painter& p, const Rect& r);        // dotted, every other pixel
+void FocusRect(Painter& p, const Rect& r);  // dotted, every other pixel
 void RadioButton(Painter& p, const Rect& box, bool checked, bool pressed, bool enabled);
 void Arrow(Painter& p, const Rect& r, ArrowDirection direction, bool enabled);
 void ScrollButton(Painter& p, const Rect& r, ArrowDirection direction, bool pressed, bool enabled);

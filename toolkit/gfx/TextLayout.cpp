@@ -11,7 +11,8 @@ char Label::Mnemonic() const
     if (mnemonicIndex < 0 || static_cast<std::size_t>(mnemonicIndex) >= text.size()) {
         return 0;
     }
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[static_cast<std::size_t>(mnemonicIndex)])));
+    return static_cast<char>(
+        std::tolower(static_cast<unsigned char>(text[static_cast<std::size_t>(mnemonicIndex)])));
 }
 
 Label ParseLabel(std::string_view withPrefix)
@@ -33,8 +34,8 @@ Label ParseLabel(std::string_view withPrefix)
 namespace {
 
 // Lays out one paragraph (no line breaks inside) starting at `offset` of the whole text.
-void WrapParagraph(const Font& font, std::string_view text, std::size_t offset, int width, LongWords longWords,
-                   std::vector<TextLine>& lines)
+void WrapParagraph(const Font& font, std::string_view text, std::size_t offset, int width,
+                   LongWords longWords, std::vector<TextLine>& lines)
 {
     std::size_t lineStart = 0;
     while (true) {

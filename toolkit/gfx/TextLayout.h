@@ -11,7 +11,7 @@ class Font;
 // A label with its mnemonic marker taken out: "&Next >" shows "Next >" with 'N' underlined.
 struct Label {
     std::string text;
-    int mnemonicIndex = -1;  // index into `text` of the underlined character, -1 for none
+    int mnemonicIndex = -1;               // index into `text` of the underlined character, -1 for none
     [[nodiscard]] char Mnemonic() const;  // lower case, 0 for none
 };
 Label ParseLabel(std::string_view withPrefix);

@@ -44,8 +44,8 @@ const MessageMapBase* CSampleDialog::GetMessageMap() const
 bool CSampleDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    for (const char* item : {"Television", "Amplifier", "Video recorder", "Cable box", "DVD player", "Satellite",
-                             "Receiver", "Projector"}) {
+    for (const char* item : {"Television", "Amplifier", "Video recorder", "Cable box", "DVD player",
+                             "Satellite", "Receiver", "Projector"}) {
         m_cbItems.AddString(item);
     }
     m_cbItems.SetCurSel(0);
@@ -88,7 +88,8 @@ void RegisterSampleResources(ResourceModule& module)
     dialog.height = 156;
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     dialog.controls = {
-        {-1, ControlKind::StaticText, "&Notes (a text of ten thousand characters):", 7, 7, 160, 9, WS_VISIBLE},
+        {-1, ControlKind::StaticText, "&Notes (a text of ten thousand characters):", 7, 7, 160, 9,
+         WS_VISIBLE},
         {IDC_NOTES, ControlKind::Edit, "", 7, 18, 160, 84,
          WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL},
         {-1, ControlKind::StaticText, "Colour:", 178, 7, 100, 9, WS_VISIBLE},

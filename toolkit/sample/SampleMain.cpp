@@ -2,13 +2,11 @@
 // of its message boxes alone instead: `tk-sample --message-box ok|okcancel|yesno`.
 #include "toolkit/App.h"
 #include "toolkit/MessageBox.h"
-#include "toolkit/display/X11Display.h"
+#include "toolkit/X11Main.h"
 #include "toolkit/sample/SampleDialog.h"
 
 #include <cstdio>
-#include <exception>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -68,17 +66,5 @@ int main(int argc, char** argv)
     if (!ParseArguments(argc, argv)) {
         return 2;
     }
-    std::unique_ptr<tk::X11Display> display;
-    try {
-        display = tk::X11Display::Open();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
-    try {
-        return tk::AfxWinMain(*display);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
+    return tk::RunApplicationOnX11();
 }
