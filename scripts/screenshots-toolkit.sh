@@ -8,6 +8,8 @@ sample="$root/build/bin/tk-sample"
 out="$root/docs/screenshots"
 # shellcheck source=lib/xvfb.sh
 source "$root/scripts/lib/xvfb.sh"
+# shellcheck source=lib/window-manager.sh
+source "$root/scripts/lib/window-manager.sh"
 
 for tool in xdotool xwininfo import; do
     if ! command -v "$tool" >/dev/null; then
@@ -35,8 +37,7 @@ find_window() {
     return 1
 }
 
-# Runs the sample with the arguments after $2, and saves the window called $2 as $1. No window manager
-# runs, so a window has no frame and its X geometry is exactly what the toolkit drew.
+# Runs the sample with the arguments after $2, and saves the window called $2, with its frame, as $1.
 shoot() {
     local file=$1 title=$2
     shift 2
@@ -45,7 +46,7 @@ shoot() {
     if id=$(find_window "$title"); then
         # The sample paints right after mapping; a moment lets those pixels reach the server.
         sleep 0.5
-        info=$(xwininfo -id "$id")
+        info=$(xwininfo -id "$(frame_of "$id")")
         x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
         y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
         width=$(awk '/Width:/ {print $2}' <<<"$info")
@@ -68,4 +69,6 @@ take_all() {
 }
 
 mkdir -p "$out"
-with_xvfb take_all
+export -f frame_of shoot find_window take_all with_window_manager
+export sample out
+with_xvfb bash -c 'with_window_manager take_all'

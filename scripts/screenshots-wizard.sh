@@ -6,31 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/xvfb.sh
-if ! command -v icewm >/dev/null; then
-    apt-get install -y -qq --no-install-recommends icewm >/dev/null
-fi
-wm_config=$(mktemp -d)
-trap 'rm -rf "$wm_config"' EXIT
-printf 'ShowTaskBar=0\n' >"$wm_config/preferences"
-printf 'Theme="win95/default.theme"\n' >"$wm_config/theme"
-export wm_config
+source scripts/lib/window-manager.sh
 
 out=docs/screenshots
 mkdir -p "$out"
 setup=build/bin/olvexremote-setup
 hotsync=build/bin/hotsync
-
-# The window manager's frame around a client window: its ancestor just below the root.
-frame_of() {
-    local id=$1 parent root
-    root=$(xwininfo -root | awk '/Window id:/ {print $4}')
-    while true; do
-        parent=$(xwininfo -children -id "$id" | awk '/Parent window id:/ {print $4}')
-        [[ -z "$parent" || "$parent" == "$root" ]] && break
-        id=$parent
-    done
-    echo "$id"
-}
 
 # The bounding box of the setup's windows (the wizard and its message boxes), or of the windows named, as
 # WxH+X+Y.
@@ -136,17 +117,8 @@ take_dpi() {
     rm -rf "$store"
 }
 
-export -f frame_of area take_all take_dpi
+export -f frame_of area take_all take_dpi with_window_manager
 export out setup hotsync
-# Runs a command with the window manager beside it.
-with_wm() {
-    ICEWM_PRIVCFG="$wm_config" icewm >/dev/null 2>&1 &
-    local wm=$!
-    sleep 1
-    "$@"
-    kill "$wm" 2>/dev/null || true
-}
-export -f with_wm
-with_xvfb bash -c 'with_wm take_all'
-with_xvfb bash -c 'with_wm take_dpi 96'
-with_xvfb bash -c 'with_wm take_dpi 144'
+with_xvfb bash -c 'with_window_manager take_all'
+with_xvfb bash -c 'with_window_manager take_dpi 96'
+with_xvfb bash -c 'with_window_manager take_dpi 144'
