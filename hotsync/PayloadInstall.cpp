@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t MaxFileNameLength = 200;
 // Far above any handheld database; a larger file is not one of ours.
-constexpr off_t MaxPayloadSize = 64 * 1024 * 1024;
+constexpr off_t MaxPayloadSize = off_t{64} * 1024 * 1024;
 
 using Bytes = std::vector<std::uint8_t>;
 

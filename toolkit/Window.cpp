@@ -16,7 +16,11 @@ CWnd::CWnd() = default;
 
 CWnd::~CWnd()
 {
-    DestroyWindow();
+    // No OnDestroy from here: the derived object is already gone, so only the empty base version could
+    // run. A window whose override matters gets DestroyWindow() before it dies.
+    if (m_created) {
+        TearDown();
+    }
 }
 
 CWnd* CWnd::GetDlgItem(int id) const
@@ -292,6 +296,11 @@ void CWnd::DestroyWindow()
         return;
     }
     OnDestroy();
+    TearDown();
+}
+
+void CWnd::TearDown()
+{
     const std::vector<CWnd*> children = m_children;
     for (CWnd* child : children) {
         child->DestroyWindow();

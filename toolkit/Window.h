@@ -162,6 +162,10 @@ protected:
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     Painter* m_currentPainter = nullptr;
+
+private:
+    // Everything DestroyWindow does after OnDestroy: unlinks the children, the parent and the native window.
+    void TearDown();
 };
 
 int GetSystemMetrics(int index);

@@ -31,7 +31,7 @@ void PutU32(std::vector<unsigned char>& out, std::size_t at, unsigned value)
 // An 8-bit bitmap file of one colour, as the banners are stored.
 std::vector<unsigned char> SolidBitmap(int width, int height, Color colour)
 {
-    const auto rowBytes = static_cast<std::size_t>((width + 3) / 4 * 4);
+    const auto rowBytes = (static_cast<std::size_t>(width) + 3) / 4 * 4;
     const std::size_t pixelOffset = 14 + 40 + 256 * 4;
     std::vector<unsigned char> file(pixelOffset + rowBytes * static_cast<std::size_t>(height), 0);
     file[0] = 'B';
@@ -54,7 +54,7 @@ std::vector<unsigned char> SolidIcon(Color colour)
 {
     const int size = 32;
     const std::size_t image =
-        40 + 4 + static_cast<std::size_t>(size * size * 4) + static_cast<std::size_t>(size * 4);
+        40 + 4 + static_cast<std::size_t>(size) * size * 4 + static_cast<std::size_t>(size) * 4;
     std::vector<unsigned char> file(6 + 16 + image, 0);
     PutU16(file, 2, 1);
     PutU16(file, 4, 1);
@@ -68,7 +68,7 @@ std::vector<unsigned char> SolidIcon(Color colour)
     PutU32(file, header + 8, size * 2);
     PutU16(file, header + 12, 1);
     PutU16(file, header + 14, 32);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(size * size); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(size) * size; ++i) {
         const std::size_t at = header + 40 + i * 4;
         file[at] = BlueOf(colour);
         file[at + 1] = GreenOf(colour);

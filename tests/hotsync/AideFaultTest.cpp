@@ -198,7 +198,7 @@ TEST_F(AideFaults, ReadOnlyInstallFolderGivesAnIoFailure)
     fs::permissions(payload.Path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
     fs::copy_file(PayloadFile(CodeSet), payload.Path() / CodeSet);
     fs::permissions(payload.Path() / CodeSet, fs::perms::owner_read | fs::perms::others_read);
-    const fs::path payloadFolder = payload.Path();
+    const fs::path& payloadFolder = payload.Path();
 
     Child child([&] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {

@@ -123,6 +123,7 @@ ProgramResult RunProgram(const fs::path& program, const std::vector<std::string>
     std::vector<std::string> argumentStorage{program.string()};
     argumentStorage.insert(argumentStorage.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(argumentStorage.size() + 1);
     for (std::string& argument : argumentStorage) {
         argv.push_back(argument.data());
     }

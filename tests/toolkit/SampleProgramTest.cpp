@@ -41,6 +41,7 @@ Outcome RunWithDisplay(const std::filesystem::path& program, std::vector<std::st
     }
     environment.push_back("DISPLAY=" + display);
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
     }

@@ -1,6 +1,7 @@
 #include "toolkit/gfx/Font.h"
 
 #include "toolkit/gfx/Surface.h"
+#include "toolkit/gfx/Windows1252.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -19,18 +20,10 @@ namespace tk {
 
 namespace {
 
-// Unicode code points of Windows-1252 bytes 0x80..0x9F; the rest of the code page is ISO 8859-1.
-constexpr std::array<std::uint16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::uint32_t CodePointOf(unsigned char ch)
+// Computed in size_t: the product of two ints could overflow before a cast widened it.
+std::size_t CoverageIndex(const Glyph& glyph, int x, int y)
 {
-    if (ch >= 0x80 && ch < 0xA0) {
-        return kCp1252High[ch - 0x80U];
-    }
-    return ch;
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(glyph.width) + static_cast<std::size_t>(x);
 }
 
 // The free look-alike of the classic dialog face ships in a folder fontconfig does not search, and
@@ -178,7 +171,7 @@ Glyph RenderGlyph(FT_Face face, std::uint32_t codePoint, bool bitmapFace)
             } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
                 value = row[x];
             }
-            glyph.coverage[static_cast<std::size_t>(y * glyph.width + x)] = value;
+            glyph.coverage[CoverageIndex(glyph, x, y)] = value;
         }
     }
     return glyph;
@@ -239,7 +232,7 @@ std::shared_ptr<const Font> Font::Load(const std::string& family, int points, in
             continue;
         }
         font->m_glyphs[static_cast<std::size_t>(ch)] =
-            RenderGlyph(face.get(), CodePointOf(static_cast<unsigned char>(ch)), bitmapFace);
+            RenderGlyph(face.get(), Windows1252CodePoint(static_cast<unsigned char>(ch)), bitmapFace);
     }
     int letters = 0;
     for (char ch = 'A'; ch <= 'Z'; ++ch) {
@@ -284,7 +277,7 @@ void Font::DrawText(Surface& target, Point origin, std::string_view text, Color 
                 if (tx < bounds.left || tx >= bounds.right) {
                     continue;
                 }
-                const unsigned alpha = glyph.coverage[static_cast<std::size_t>(y * glyph.width + x)];
+                const unsigned alpha = glyph.coverage[CoverageIndex(glyph, x, y)];
                 if (alpha == 0) {
                     continue;
                 }

@@ -68,10 +68,16 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
     const int lastTarget = area.bottom - 1 - targetRect.top;
     const int lastRow = rows.first[static_cast<std::size_t>(lastTarget)] + rows.Count(lastTarget) - 1;
     const int width = area.Width();
-    std::vector<float> horizontal(static_cast<std::size_t>((lastRow - firstRow + 1) * width) * 3U);
+    std::vector<float> horizontal(static_cast<std::size_t>(lastRow - firstRow + 1) *
+                                  static_cast<std::size_t>(width) * 3U);
+    // Indexed in size_t, so that no int product is widened after it could have overflowed.
+    auto channelsAt = [&horizontal, width](int row, int x) {
+        return &horizontal[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
+                            static_cast<std::size_t>(x)) *
+                           3U];
+    };
     for (int sy = firstRow; sy <= lastRow; ++sy) {
         auto sourceRow = source.Row(sy);
-        float* out = &horizontal[static_cast<std::size_t>((sy - firstRow) * width) * 3U];
         for (int x = 0; x < width; ++x) {
             const int column = area.left + x - targetRect.left;
             const float* weights = columns.Weights(column);
@@ -87,9 +93,10 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
                 g += weights[i] * static_cast<float>(GreenOf(c));
                 b += weights[i] * static_cast<float>(BlueOf(c));
             }
-            out[x * 3] = r;
-            out[x * 3 + 1] = g;
-            out[x * 3 + 2] = b;
+            float* out = channelsAt(sy - firstRow, x);
+            out[0] = r;
+            out[1] = g;
+            out[2] = b;
         }
     }
     auto channel = [](float v) { return static_cast<std::uint8_t>(std::clamp(v + 0.5F, 0.0F, 255.0F)); };
@@ -104,12 +111,13 @@ void StretchHalftone(const Surface& source, Surface& target, const Rect& targetR
             float g = 0;
             float b = 0;
             for (int i = 0; i < count; ++i) {
-                const float* in = &horizontal[static_cast<std::size_t>((first + i) * width + x) * 3U];
+                const float* in = channelsAt(first + i, x);
                 r += weights[i] * in[0];
                 g += weights[i] * in[1];
                 b += weights[i] * in[2];
             }
-            targetRow[static_cast<std::size_t>(area.left + x)] = Rgb(channel(r), channel(g), channel(b));
+            targetRow[static_cast<std::size_t>(area.left) + static_cast<std::size_t>(x)] =
+                Rgb(channel(r), channel(g), channel(b));
         }
     }
 }
