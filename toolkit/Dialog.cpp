@@ -115,16 +115,16 @@ bool CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent)
             position = CentredPosition(size);
         }
         m_rect = Rect::FromPointSize(position, size);
-        WindowSpec spec;
-        spec.title = dialog.caption;
-        spec.clientSize = size;
-        spec.position = position;
-        spec.kind = NativeKind();
-        spec.closeBoxEnabled = CloseBoxEnabled();
+        WindowDescription description;
+        description.title = dialog.caption;
+        description.clientSize = size;
+        description.position = position;
+        description.kind = NativeKind();
+        description.closeBoxEnabled = CloseBoxEnabled();
         if (parent != nullptr && parent->GetTopLevel()->IsTopLevel()) {
-            spec.owner = parent->GetTopLevel()->m_topLevel->native;
+            description.owner = parent->GetTopLevel()->m_topLevel->native;
         }
-        system.CreateNative(*this, spec);
+        system.CreateNative(*this, description);
     }
 
     CreateStruct create{dialog.id};

@@ -30,13 +30,13 @@ int WindowSystem::Dpi() const
     return m_display != nullptr ? m_display->Dpi() : 96;
 }
 
-void WindowSystem::CreateNative(CWnd& window, const WindowSpec& spec)
+void WindowSystem::CreateNative(CWnd& window, const WindowDescription& description)
 {
     window.m_topLevel = std::make_unique<TopLevelState>();
-    window.m_topLevel->kind = spec.kind;
-    window.m_topLevel->surface.Resize(spec.clientSize.width, spec.clientSize.height);
-    window.m_topLevel->dirty = {0, 0, spec.clientSize.width, spec.clientSize.height};
-    window.m_topLevel->native = GetDisplay().CreateWindow(spec);
+    window.m_topLevel->kind = description.kind;
+    window.m_topLevel->surface.Resize(description.clientSize.width, description.clientSize.height);
+    window.m_topLevel->dirty = {0, 0, description.clientSize.width, description.clientSize.height};
+    window.m_topLevel->native = GetDisplay().CreateWindow(description);
     m_topLevels.push_back(&window);
 }
 

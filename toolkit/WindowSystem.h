@@ -30,7 +30,7 @@ public:
     [[nodiscard]] Display& GetDisplay() const;
     [[nodiscard]] int Dpi() const;
 
-    void CreateNative(CWnd& window, const WindowSpec& spec);
+    void CreateNative(CWnd& window, const WindowDescription& description);
     void DestroyNative(CWnd& window);
     void ShowNative(CWnd& window);
     [[nodiscard]] CWnd* FindTopLevel(NativeWindowId native) const;

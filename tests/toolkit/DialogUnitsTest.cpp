@@ -85,7 +85,7 @@ TEST_P(SampleLayoutTest, ControlsLieWhereTheirDialogUnitsRoundTo)
     sample::CSampleDialog dialog;
     display.Then([&] {
         const auto& window = display.Window(display.Waiting());
-        EXPECT_EQ(window.spec.clientSize, (tk::Size{x(layout.width), y(layout.height)}));
+        EXPECT_EQ(window.description.clientSize, (tk::Size{x(layout.width), y(layout.height)}));
         const auto& children = dialog.Children();
         ASSERT_EQ(children.size(), layout.controls.size());
         for (std::size_t i = 0; i < children.size(); ++i) {

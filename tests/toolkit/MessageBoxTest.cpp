@@ -90,7 +90,7 @@ TEST_P(MessageBoxTypeTest, ShowsTheButtonsOfItsTypeWithTheFirstAsDefault)
             }
             EXPECT_EQ(buttons, c.buttons);
             EXPECT_EQ(Box().GetWindowText(), "Caption");
-            EXPECT_EQ(WaitingWindow().spec.closeBoxEnabled, c.closeBox);
+            EXPECT_EQ(WaitingWindow().description.closeBoxEnabled, c.closeBox);
             ASSERT_NE(CWnd::GetFocus(), nullptr);
             EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), c.buttons.front().first)
                 << "the first button has the focus";
@@ -143,7 +143,8 @@ protected:
             break;
         case Act::StillOpen:
             display.Then([this] {
-                EXPECT_EQ(WaitingWindow().spec.kind, WindowKind::MessageBox) << "the box is still open";
+                EXPECT_EQ(WaitingWindow().description.kind, WindowKind::MessageBox)
+                    << "the box is still open";
             });
             break;
         case Act::Ok:
@@ -204,13 +205,14 @@ TEST_P(MessageBoxLayoutTest, SitsCentredOverItsOwnerWithAllOfItsTextInside)
         [&] {
             display.Then([&] {
                 const auto& box = WaitingWindow();
-                const auto& owner = display.Window(*box.spec.owner);
-                EXPECT_EQ(box.spec.kind, WindowKind::MessageBox);
-                EXPECT_EQ(owner.spec.title, "Toolkit Sample");
-                const Size b = box.spec.clientSize;
-                const Size o = owner.spec.clientSize;
-                EXPECT_EQ(box.spec.position.x, owner.spec.position.x + (o.width - b.width) / 2);
-                EXPECT_EQ(box.spec.position.y, owner.spec.position.y + (o.height - b.height) / 2);
+                const auto& owner = display.Window(*box.description.owner);
+                EXPECT_EQ(box.description.kind, WindowKind::MessageBox);
+                EXPECT_EQ(owner.description.title, "Toolkit Sample");
+                const Size b = box.description.clientSize;
+                const Size o = owner.description.clientSize;
+                EXPECT_EQ(box.description.position.x, owner.description.position.x + (o.width - b.width) / 2);
+                EXPECT_EQ(box.description.position.y,
+                          owner.description.position.y + (o.height - b.height) / 2);
 
                 const Rect client{0, 0, b.width, b.height};
                 CWnd* text = Box().GetDlgItem(IDC_MESSAGE_TEXT);
@@ -269,7 +271,7 @@ TEST_F(MessageBoxTest, OwnerTakesNoInputWhileTheBoxIsOpenAndGetsItsFocusBack)
             const Point red = dialog.GetDlgItem(sample::IDC_RED)->RectInTopLevel().Center();
             send(owner, InputEvent::Type::MouseDown, Key::None, red);
             send(owner, InputEvent::Type::MouseUp, Key::None, red);
-            EXPECT_EQ(WaitingWindow().spec.kind, WindowKind::MessageBox);
+            EXPECT_EQ(WaitingWindow().description.kind, WindowKind::MessageBox);
         });
         display.Answer(IDYES);
         answer = ShowMessageBox(&dialog, "Text", "Caption", kYesNo);

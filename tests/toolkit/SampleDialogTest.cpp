@@ -31,10 +31,10 @@ TEST_F(SampleDialogTest, OpensCentredWithFocusOnFirstTabStopAndEscCancels)
 {
     display.Then([&] {
         const auto& window = display.Window(display.Waiting());
-        EXPECT_EQ(window.spec.title, "Toolkit Sample");
-        const Size size = window.spec.clientSize;
-        EXPECT_EQ(window.spec.position.x, (1024 - size.width) / 2);
-        EXPECT_EQ(window.spec.position.y, (768 - size.height) / 2);
+        EXPECT_EQ(window.description.title, "Toolkit Sample");
+        const Size size = window.description.clientSize;
+        EXPECT_EQ(window.description.position.x, (1024 - size.width) / 2);
+        EXPECT_EQ(window.description.position.y, (768 - size.height) / 2);
         EXPECT_EQ(FocusId(), IDC_NOTES);
         EXPECT_GT(window.presents, 0);
     });
@@ -96,7 +96,7 @@ TEST_F(SampleDialogTest, MnemonicsWithAltAndWithoutWhereTheFocusTakesNoCharacter
 TEST_F(SampleDialogTest, EnterPressesTheFocusedPushButtonElseTheDefault)
 {
     display.Click(IDC_ASK).Then(
-        [&] { EXPECT_EQ(display.Window(display.Waiting()).spec.kind, WindowKind::MessageBox); });
+        [&] { EXPECT_EQ(display.Window(display.Waiting()).description.kind, WindowKind::MessageBox); });
     display.Answer(IDYES);
     display.Then([&] { EXPECT_EQ(FocusId(), IDC_ASK) << "focus returns to where it was"; });
     display.Press(Key::Enter).Answer(IDNO);      // Ask has the focus: Enter presses it

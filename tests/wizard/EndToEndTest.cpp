@@ -87,7 +87,7 @@ protected:
     {
         int boxes = 0;
         for (const auto& [id, record] : display.Windows()) {
-            boxes += record.spec.kind == tk::WindowKind::MessageBox ? 1 : 0;
+            boxes += record.description.kind == tk::WindowKind::MessageBox ? 1 : 0;
         }
         return boxes;
     }

@@ -20,12 +20,12 @@ TEST_F(WizardTest, OpensCentredOnTheWelcomePageWithEveryPageOverThePageFrame)
 {
     display.Then([&] {
         const auto& window = display.Window(display.Waiting());
-        EXPECT_EQ(window.spec.title, kTitle);
-        EXPECT_EQ(window.spec.kind, tk::WindowKind::Dialog);
-        EXPECT_TRUE(window.spec.closeBoxEnabled);
-        const tk::Size size = window.spec.clientSize;
-        EXPECT_EQ(window.spec.position.x, (1024 - size.width) / 2);
-        EXPECT_EQ(window.spec.position.y, (768 - size.height) / 2);
+        EXPECT_EQ(window.description.title, kTitle);
+        EXPECT_EQ(window.description.kind, tk::WindowKind::Dialog);
+        EXPECT_TRUE(window.description.closeBoxEnabled);
+        const tk::Size size = window.description.clientSize;
+        EXPECT_EQ(window.description.position.x, (1024 - size.width) / 2);
+        EXPECT_EQ(window.description.position.y, (768 - size.height) / 2);
         EXPECT_TRUE(window.shown);
 
         EXPECT_EQ(CurrentPageIndex(Wizard()), PAGE_WELCOME);
@@ -217,7 +217,7 @@ TEST_F(WizardTest, CancelBoxAsksYesOrNoAndIgnoresEscAndClose)
     ExpectBox(kConfirmCancelText, {IDYES, IDNO});
     display.Then([&] {
         EXPECT_EQ(CurrentPageIndex(Wizard()), PAGE_LICENSE) << "the page stays under the box";
-        EXPECT_EQ(display.Window(display.Waiting()).spec.closeBoxEnabled, false);
+        EXPECT_EQ(display.Window(display.Waiting()).description.closeBoxEnabled, false);
     });
     display.Press(Key::Escape).Close();
     ExpectBox(kConfirmCancelText, {IDYES, IDNO});

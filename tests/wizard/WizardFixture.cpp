@@ -163,14 +163,14 @@ int WizardTest::MessageBoxesShown() const
 {
     int boxes = 0;
     for (const auto& [id, record] : display.Windows()) {
-        boxes += record.spec.kind == tk::WindowKind::MessageBox ? 1 : 0;
+        boxes += record.description.kind == tk::WindowKind::MessageBox ? 1 : 0;
     }
     return boxes;
 }
 
 bool WizardTest::BoxIsOpen() const
 {
-    return display.Window(display.Waiting()).spec.kind == tk::WindowKind::MessageBox;
+    return display.Window(display.Waiting()).description.kind == tk::WindowKind::MessageBox;
 }
 
 }  // namespace wizardtest

@@ -31,8 +31,8 @@ using ::testing::HasSubstr;
 using tk::InputEvent;
 using tk::Key;
 using tk::NativeWindowId;
+using tk::WindowDescription;
 using tk::WindowKind;
-using tk::WindowSpec;
 using tk::X11Display;
 
 // ---------------------------------------------------------------------------------------------------------
@@ -277,16 +277,16 @@ protected:
         ASSERT_TRUE(user);
     }
 
-    static WindowSpec Dialog(tk::Size size = {64, 48}, tk::Point position = {30, 40})
+    static WindowDescription Dialog(tk::Size size = {64, 48}, tk::Point position = {30, 40})
     {
-        WindowSpec description;
+        WindowDescription description;
         description.title = "Setup";
         description.clientSize = size;
         description.position = position;
         return description;
     }
 
-    NativeWindowId Show(const WindowSpec& description)
+    NativeWindowId Show(const WindowDescription& description)
     {
         const NativeWindowId window = display->CreateWindow(description);
         display->ShowWindow(window);
@@ -477,7 +477,7 @@ TEST_F(X11DisplayTest, CloseRequestArrivesWhenTheCloseBoxIsEnabled)
 
 TEST_F(X11DisplayTest, CloseRequestIsIgnoredWhenTheCloseBoxIsDisabled)
 {
-    WindowSpec description = Dialog();
+    WindowDescription description = Dialog();
     description.closeBoxEnabled = false;
     const NativeWindowId window = Show(description);
     AskToClose(user.get(), window);
@@ -488,7 +488,7 @@ TEST_F(X11DisplayTest, CloseRequestIsIgnoredWhenTheCloseBoxIsDisabled)
 TEST_F(X11DisplayTest, MessageBoxTakesTheKeyboardAndGivesItBackToItsOwner)
 {
     const NativeWindowId dialog = Show(Dialog({200, 150}, {100, 100}));
-    WindowSpec box = Dialog({80, 60}, {160, 140});
+    WindowDescription box = Dialog({80, 60}, {160, 140});
     box.kind = WindowKind::MessageBox;
     box.owner = dialog;
     const NativeWindowId messageBox = Show(box);
@@ -542,7 +542,7 @@ TEST_P(X11HintsTest, TellTheWindowManagerWhatKindOfWindowItIs)
 {
     ::Display* x = user.get();
     const NativeWindowId owner = display->CreateWindow(Dialog());
-    WindowSpec description = Dialog({120, 90}, {200, 150});
+    WindowDescription description = Dialog({120, 90}, {200, 150});
     description.kind = GetParam().kind;
     if (GetParam().owned) {
         description.owner = owner;
@@ -598,7 +598,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(X11DisplayTest, TitlesReachTheWindowManagerAsUtf8AndLatin1)
 {
     ::Display* x = user.get();
-    WindowSpec description = Dialog();
+    WindowDescription description = Dialog();
     description.title = "Caf\xE9 \x80 5";  // Windows-1252: e acute, euro sign
     const NativeWindowId window = display->CreateWindow(description);
 

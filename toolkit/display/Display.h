@@ -63,7 +63,7 @@ struct InputEvent {
 
 enum class WindowKind { Dialog, MessageBox };
 
-struct WindowSpec {
+struct WindowDescription {
     std::string title;
     Size clientSize;
     Point position;  // screen pixels of the client area's top-left corner
@@ -94,7 +94,7 @@ public:
     // Dots per inch of the screen; 96 when the display knows no better.
     [[nodiscard]] virtual int Dpi() const = 0;
 
-    virtual NativeWindowId CreateWindow(const WindowSpec& spec) = 0;
+    virtual NativeWindowId CreateWindow(const WindowDescription& description) = 0;
     virtual void DestroyWindow(NativeWindowId window) = 0;
     // Maps the window and gives it the keyboard.
     virtual void ShowWindow(NativeWindowId window) = 0;

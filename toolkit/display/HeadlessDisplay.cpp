@@ -125,10 +125,10 @@ const HeadlessDisplay::WindowRecord& HeadlessDisplay::Window(NativeWindowId id) 
     return it->second;
 }
 
-NativeWindowId HeadlessDisplay::CreateWindow(const WindowSpec& spec)
+NativeWindowId HeadlessDisplay::CreateWindow(const WindowDescription& description)
 {
     const NativeWindowId id = m_nextId++;
-    m_windows[id].spec = spec;
+    m_windows[id].description = description;
     return id;
 }
 
@@ -145,7 +145,7 @@ void HeadlessDisplay::ShowWindow(NativeWindowId window)
 
 void HeadlessDisplay::SetTitle(NativeWindowId window, const std::string& title)
 {
-    m_windows[window].spec.title = title;
+    m_windows[window].description.title = title;
 }
 
 void HeadlessDisplay::SetIcons(NativeWindowId window, const Surface& large, const Surface& small)
@@ -213,7 +213,7 @@ InputEvent HeadlessDisplay::WaitEvent(const WaitContext& context)
             continue;
         case Step::Kind::Close:
             event.type = InputEvent::Type::CloseRequest;
-            if (!m_windows[context.window].spec.closeBoxEnabled) {
+            if (!m_windows[context.window].description.closeBoxEnabled) {
                 continue;  // a close box that is greyed out does nothing
             }
             return event;

@@ -24,7 +24,7 @@ public:
 class HeadlessDisplay final : public Display {
 public:
     struct WindowRecord {
-        WindowSpec spec;
+        WindowDescription description;
         bool shown = false;
         bool destroyed = false;
         bool minimized = false;
@@ -62,7 +62,7 @@ public:
 
     [[nodiscard]] Size ScreenSize() const override { return m_screen; }
     [[nodiscard]] int Dpi() const override { return m_dpi; }
-    NativeWindowId CreateWindow(const WindowSpec& spec) override;
+    NativeWindowId CreateWindow(const WindowDescription& description) override;
     void DestroyWindow(NativeWindowId window) override;
     void ShowWindow(NativeWindowId window) override;
     void SetTitle(NativeWindowId window, const std::string& title) override;

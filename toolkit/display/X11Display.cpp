@@ -56,7 +56,7 @@ int IsMapNotifyFor(::Display* /*display*/, XEvent* event, XPointer window)
 }
 
 struct WindowRecord {
-    WindowRecord(::Display* display, Window id, const WindowSpec& description)
+    WindowRecord(::Display* display, Window id, const WindowDescription& description)
         : handle(display, id), owner(description.owner), closeBoxEnabled(description.closeBoxEnabled)
     {
     }
@@ -208,7 +208,7 @@ int X11Display::Dpi() const
     return m_impl->dpi;
 }
 
-NativeWindowId X11Display::CreateWindow(const WindowSpec& description)
+NativeWindowId X11Display::CreateWindow(const WindowDescription& description)
 {
     Impl& x = *m_impl;
     const Size size{std::max(description.clientSize.width, 1), std::max(description.clientSize.height, 1)};

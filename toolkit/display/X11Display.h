@@ -22,7 +22,7 @@ public:
     // The X resources' Xft.dpi as they were when the display was opened, else 96.
     [[nodiscard]] int Dpi() const override;
 
-    NativeWindowId CreateWindow(const WindowSpec& description) override;
+    NativeWindowId CreateWindow(const WindowDescription& description) override;
     void DestroyWindow(NativeWindowId window) override;
     void ShowWindow(NativeWindowId window) override;
     void SetTitle(NativeWindowId window, const std::string& title) override;

@@ -33,7 +33,8 @@ std::string ResourceName()
 }  // namespace
 
 void ApplyWindowManagerHints(::Display* display, const Atoms& atoms, Window window,
-                             const WindowSpec& description, Size size, std::optional<Window> transientFor)
+                             const WindowDescription& description, Size size,
+                             std::optional<Window> transientFor)
 {
     const XPtr<XSizeHints> sizeHints(XAllocSizeHints());
     // Fixed size; the position is ours, and with static gravity it is the client area's, not the frame's.

@@ -19,7 +19,8 @@ namespace tk::x11 {
 // the close protocol, a title bar without resize or maximise, the owner, the window's type, and a message
 // box kept off the taskbar.
 void ApplyWindowManagerHints(::Display* display, const Atoms& atoms, Window window,
-                             const WindowSpec& description, Size size, std::optional<Window> transientFor);
+                             const WindowDescription& description, Size size,
+                             std::optional<Window> transientFor);
 
 // Both names, for window managers that read only WM_NAME as well as for those that read _NET_WM_NAME.
 void ApplyTitle(::Display* display, const Atoms& atoms, Window window, const std::string& title);
