@@ -11,6 +11,7 @@
 #include "toolkit/gfx/Font.h"
 #include "toolkit/gfx/Painter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tk {
@@ -45,6 +46,15 @@ std::unique_ptr<CWnd> MakeControl(ControlKind kind)
         return std::make_unique<CProgressCtrl>();
     }
     return std::make_unique<CWnd>();
+}
+
+bool IsInTree(const CWnd& root, const CWnd* candidate)
+{
+    if (&root == candidate) {
+        return true;
+    }
+    return std::any_of(root.Children().begin(), root.Children().end(),
+                       [candidate](const CWnd* child) { return IsInTree(*child, candidate); });
 }
 
 // Statics open a new group of their own; a control's group ends where the next group starts.
@@ -183,7 +193,6 @@ int CDialog::RunModal(const DialogTemplate& dialog)
         owner->ModifyStyle(WS_NONE, WS_DISABLED);
     }
     ShowWindow(SW_SHOW);
-    m_modalRunning = true;
     struct ModalEnd {
         CDialog& dialog;
         CWnd* owner;
@@ -191,11 +200,11 @@ int CDialog::RunModal(const DialogTemplate& dialog)
         CWnd* focus;
         ~ModalEnd()
         {
-            dialog.m_modalRunning = false;
             dialog.DestroyWindow();
             if (reenable && owner != nullptr && owner->IsCreated()) {
                 owner->ModifyStyle(WS_DISABLED, WS_NONE);
-                if (focus != nullptr && focus->IsCreated() && focus->IsDescendantOf(*owner)) {
+                // Compared by address first: the window that had the focus may be gone by now.
+                if (focus != nullptr && IsInTree(*owner, focus)) {
                     focus->SetFocus();
                 }
             }

@@ -35,7 +35,6 @@ public:
     [[nodiscard]] int GetDefID() const { return m_defaultId; }
     void SetDefID(int id);
     [[nodiscard]] int TemplateId() const { return m_templateId; }
-    [[nodiscard]] bool IsModalRunning() const { return m_modalRunning; }
 
     bool OnCommand(int id, int code) override;
     void OnCloseRequest() override;
@@ -61,7 +60,6 @@ private:
     int m_defaultId = IDOK;
     int m_modalResult = -1;
     bool m_modalDone = false;
-    bool m_modalRunning = false;
 };
 
 }  // namespace tk

@@ -146,8 +146,6 @@ protected:
     void AdoptChild(std::unique_ptr<CWnd> child);
     virtual void OnDestroy() {}
 
-    void SetFontOverride(std::shared_ptr<const Font> font) { m_font = std::move(font); }
-
     int m_id = 0;
     CWnd* m_parent = nullptr;
     std::vector<CWnd*> m_children;

@@ -137,9 +137,6 @@ void WindowSystem::Forget(CWnd& window)
     if (m_popup == &window) {
         m_popup = nullptr;
     }
-    if (m_hover == &window) {
-        m_hover = nullptr;
-    }
 }
 
 void WindowSystem::Invalidate(CWnd& window)

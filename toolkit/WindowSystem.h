@@ -73,7 +73,6 @@ private:
     CWnd* m_focus = nullptr;
     CWnd* m_capture = nullptr;
     CWnd* m_popup = nullptr;
-    CWnd* m_hover = nullptr;
     bool m_focusRescuePending = false;
 };
 
