@@ -16,9 +16,6 @@ namespace {
 using hotsync::test::FolderEntries;
 using hotsync::test::PayloadFile;
 using hotsync::test::ReadBytes;
-using tk::IDNO;
-using tk::IDOK;
-using tk::IDYES;
 namespace fs = std::filesystem;
 
 constexpr const char* kUser = "Palm User";

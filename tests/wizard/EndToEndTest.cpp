@@ -15,8 +15,6 @@ namespace {
 using hotsync::test::FolderEntries;
 using hotsync::test::PayloadFile;
 using hotsync::test::ReadBytes;
-using tk::IDOK;
-using tk::Key;
 namespace fs = std::filesystem;
 
 enum class Build { Colour, Grayscale };

@@ -10,12 +10,6 @@
 namespace wizardtest {
 namespace {
 
-using tk::IDCANCEL;
-using tk::IDNO;
-using tk::IDOK;
-using tk::IDYES;
-using tk::Key;
-
 const std::string kFirst = "OlvexRemoteC.prc";
 
 std::string Slot(std::size_t slot)

@@ -7,11 +7,6 @@
 namespace wizardtest {
 namespace {
 
-using tk::IDCANCEL;
-using tk::IDNO;
-using tk::IDOK;
-using tk::Key;
-
 constexpr tk::Modifiers kShift{true, false, false};
 
 struct Choice {

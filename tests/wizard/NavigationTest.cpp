@@ -8,12 +8,6 @@
 namespace wizardtest {
 namespace {
 
-using tk::IDCANCEL;
-using tk::IDNO;
-using tk::IDOK;
-using tk::IDYES;
-using tk::Key;
-
 constexpr tk::Modifiers kAlt{false, false, true};
 
 TEST_F(WizardTest, OpensCentredOnTheWelcomePageWithEveryPageOverThePageFrame)

@@ -10,9 +10,6 @@
 namespace wizardtest {
 namespace {
 
-using tk::IDOK;
-using tk::Key;
-
 constexpr tk::Modifiers kShift{true, false, false};
 constexpr tk::Modifiers kAlt{false, false, true};
 

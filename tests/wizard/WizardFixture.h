@@ -12,6 +12,13 @@
 
 namespace wizardtest {
 
+// The toolkit names every journey uses.
+using tk::IDCANCEL;
+using tk::IDNO;
+using tk::IDOK;
+using tk::IDYES;
+using tk::Key;
+
 // The texts the user reads in the setup's boxes.
 inline const std::string kTitle = "OlvexRemote for PalmOS Setup";
 inline const std::string kNoUsersText = "OlvexRemote setup cannot find HotSync users. Ensure that you have "

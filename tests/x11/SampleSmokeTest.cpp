@@ -17,16 +17,14 @@
 #include <vector>
 
 // Xlib last: its macros (None, Status...) would rewrite the toolkit's names.
+#include "toolkit/display/x11/XlibResources.h"
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
 
-struct ConnectionCloser {
-    void operator()(::Display* display) const { XCloseDisplay(display); }
-};
-using Connection = std::unique_ptr<::Display, ConnectionCloser>;
+using tk::x11::Connection;
 
 // Xvfb resets itself whenever its last client leaves, and a connection made during the reset fails: one
 // connection held for the whole program keeps it up, made with a few tries in case a reset is under way.

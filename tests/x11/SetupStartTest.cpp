@@ -55,7 +55,8 @@ TEST(SetupStartTest, WithoutItsInstallAideTheSetupSaysSoAndEnds)
 
     std::string window;
     for (int attempt = 0; attempt < 100 && window.empty(); ++attempt) {
-        window = Output("xdotool search --onlyvisible --name '^OlvexRemote for PalmOS Setup$' 2>/dev/null | head -n1");
+        window = Output(
+            "xdotool search --onlyvisible --name '^OlvexRemote for PalmOS Setup$' 2>/dev/null | head -n1");
         if (window.empty()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }

@@ -18,6 +18,7 @@
 #include <vector>
 
 // Xlib last: its macros (None, Expose...) would rewrite the toolkit's names.
+#include "toolkit/display/x11/XlibResources.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -38,19 +39,9 @@ using tk::X11Display;
 // ---------------------------------------------------------------------------------------------------------
 // The second client
 
-struct ConnectionCloser {
-    void operator()(::Display* display) const { XCloseDisplay(display); }
-};
-using Connection = std::unique_ptr<::Display, ConnectionCloser>;
+using tk::x11::Connection;
 
-struct XFreeDeleter {
-    void operator()(void* data) const
-    {
-        if (data != nullptr) {
-            XFree(data);
-        }
-    }
-};
+using tk::x11::XFreeDeleter;
 
 struct ImageDestroyer {
     void operator()(XImage* image) const { XDestroyImage(image); }
